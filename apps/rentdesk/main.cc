@@ -1,0 +1,2 @@
+// rentdesk: the rental ledger.
+int main() { return 0; }

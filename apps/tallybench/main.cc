@@ -1,0 +1,2 @@
+// tallybench: the steel-pipe tally tool.
+int main() { return 0; }

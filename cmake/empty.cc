@@ -1,0 +1,1 @@
+// An empty unit for a library whose folder has no sources yet.

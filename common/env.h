@@ -1,0 +1,55 @@
+#pragma once
+// Every file the programs touch goes through this seam, so that tests can put a failing
+// or crashing file system in place of the real one (see tests/common/fault_env.h).
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "common/value.h"
+
+// An open file: reads and writes at an offset, never through a shared position.
+class File {
+ public:
+  virtual ~File() = default;
+  // Reads up to n bytes at offset into buf; *got = bytes read (short at the end). False on error.
+  virtual bool ReadAt(uint64_t offset, void* buf, size_t n, size_t* got) = 0;
+  // Writes n bytes at offset, all or fail.
+  virtual bool WriteAt(uint64_t offset, const void* buf, size_t n) = 0;
+  // Cuts or extends the file to size bytes.
+  virtual bool Truncate(uint64_t size) = 0;
+  virtual bool Sync() = 0;
+  // The file's size in bytes, or -1 on error.
+  virtual int64_t Size() = 0;
+  // Takes a write lock on [offset, offset+len), waiting up to timeout_ms. False when not had.
+  virtual bool Lock(uint64_t offset, uint64_t len, int timeout_ms) = 0;
+  virtual bool Unlock(uint64_t offset, uint64_t len) = 0;
+};
+
+enum class OpenMode { kRead, kReadWrite, kCreateTruncate };
+
+class Env {
+ public:
+  virtual ~Env() = default;
+  // Opens path; nullptr when it cannot be opened in that mode.
+  virtual std::unique_ptr<File> Open(const std::string& path, OpenMode mode) = 0;
+  virtual bool Exists(const std::string& path) = 0;
+  virtual bool IsDirectory(const std::string& path) = 0;
+  // Creates one folder level; the parent must exist.
+  virtual bool MakeDirectory(const std::string& path) = 0;
+  virtual bool Remove(const std::string& path) = 0;
+  // Replaces to with from in one step.
+  virtual bool Rename(const std::string& from, const std::string& to) = 0;
+};
+
+// The real file system.
+Env* PosixEnv();
+// The env every common operation uses; PosixEnv() unless a test put another in place.
+Env* CurrentEnv();
+// Puts env in place (nullptr = the real one back).
+void SetCurrentEnv(Env* env);
+
+// Whole-file helpers over CurrentEnv().
+bool ReadWholeFile(const std::string& path, ByteSet* out);
+// Writes bytes beside path, then renames over it: the old file stays whole when a write fails.
+bool WriteWholeFileAtomic(const std::string& path, const ByteSet& bytes);
