@@ -173,6 +173,12 @@ struct WindowDecl {
 // ---- The live model ----
 class Window;
 
+// The grid model of a grid unit is made and freed by the grid service (common/grid).
+struct GridModelDeleter {
+  void operator()(GridModel* g) const;
+};
+GridModel* NewGridModel(const UnitDecl& decl);
+
 struct ListViewItem {
   std::vector<std::string> cells;
 };
@@ -197,9 +203,8 @@ class Unit {
   int value = 0, minimum = 0, maximum = 100;  // slider
   std::string picture;
   std::vector<ListViewItem> rows;  // list view
-  std::unique_ptr<GridModel> grid;  // grid
+  std::unique_ptr<GridModel, GridModelDeleter> grid;  // grid
   void* realisation = nullptr;      // the backend's own object
-  ~Unit();
 };
 
 class Window {
@@ -348,6 +353,14 @@ bool GridChar(Unit& grid, int code);
 bool GridKey(Unit& grid, int code);
 bool GridRightUp(Unit& grid, int row, int col);
 }  // namespace user
+
+// Runs the handler bound to (u, e) for a user action, then the deferred destructions.
+// False (nothing run) when u's window does not take input now or u is hidden or disabled.
+bool DispatchUserEvent(Unit& u, Event e, const EventArgs& args = {});
+// True when u's window takes input now and u is visible and enabled.
+bool TakesInput(const Unit& u);
+// Runs the handler bound to (w's own event e) for the framework (created, resized ...).
+void DispatchWindowEvent(Window& w, Event e);
 
 // The window that takes the user's input now (the topmost modal window, else the last shown).
 Window* ActiveWindow();

@@ -1,0 +1,14 @@
+#pragma once
+// The settings file: sections of key=value lines, GBK on disk, names matched without regard
+// to letter case, read and written at every use.
+#include <optional>
+#include <string>
+
+// The value of key in section, or def ("" when none) when the file, section or key is missing.
+std::string ReadIniItem(const std::string& path, const std::string& section,
+                        const std::string& key, const std::string& def = "");
+// Writes key=value; key nullopt deletes the section, value nullopt deletes the key.
+// The file is replaced whole, so a failed write leaves the old file as it was.
+bool WriteIniItem(const std::string& path, const std::string& section,
+                  const std::optional<std::string>& key,
+                  const std::optional<std::string>& value);

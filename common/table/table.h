@@ -1,0 +1,45 @@
+#pragma once
+// Record tables: the operations the programs call. One table is current at a time; every
+// record operation acts on it and on its current record. Records are numbered from 1.
+// The file formats and their invariants are written down in table_format.h.
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "common/value.h"
+
+// A field addressed by name (letter case not significant) or by 1-based number.
+using FieldKey = std::variant<std::string, int>;
+
+// Opens the table file (and its companion file when it has byte-set fields) under alias and
+// makes it current, at its first record. False when missing, invalid or already open.
+bool OpenTable(const std::string& path, const std::string& alias);
+// Makes the table of that alias current (letter case not significant, newest first).
+bool SelectTable(const std::string& alias);
+// Closes that table (or the current one when alias is empty).
+bool CloseTable(const std::string& alias = "");
+// Closes every open table.
+void CloseAllTables();
+// Record count of the current table (deleted records included); 0 when none is current.
+int GetRecordCount();
+int GetFieldCount();
+// Current record := min(n, count) - 1, at least the first.
+bool GoToRecord(int n);
+bool SkipRecords(int k = 1);
+// The current record's value of the field, typed as the field; the zero value on failure.
+Value ReadField(const FieldKey& field);
+// As ReadField, reporting success.
+bool ReadFieldChecked(const FieldKey& field, Value* out);
+bool WriteField(const FieldKey& field, const Value& value);
+// Appends a record from one value per field in field order (missing or monostate = zero).
+bool AppendRecord(const std::vector<Value>& values);
+// Overwrites the given fields of the current record (monostate or missing = kept).
+bool ModifyRecord(const std::vector<Value>& values);
+bool DeleteRecord();
+bool PurgeDeletedRecords();
+bool ClearTable();
+// Writes the current table's records sorted on the key fields into a new table file.
+bool SortTableToFile(const std::string& target, const std::vector<std::string>& keys,
+                     const std::vector<bool>& ascending = {});
+// The engine's status code of the last operation (0 = success).
+int LastTableStatus();
