@@ -25,8 +25,10 @@ std::string ToText(const std::string& v);
 // characters first made half-width); anything that is no number gives 0.
 double ToNumber(const Value& v);
 double ToNumber(const std::string& v);
+double ToNumber(const char* v);
 float ToFloat(const Value& v);
 float ToFloat(const std::string& v);
+float ToFloat(const char* v);
 double AbsoluteValue(double v);
 // Length in GBK bytes.
 int GetTextLength(const std::string& text);
