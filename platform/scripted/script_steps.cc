@@ -39,14 +39,18 @@ ScriptedPlatform& ScriptedPlatform::ActOnWindow(ui::WindowRef w, std::string wha
   return Queue(std::move(s));
 }
 
-ScriptedPlatform& ScriptedPlatform::Type(ui::EditRef r, const std::string& text) {
-  return Act(r.window, r.name, "type " + Quoted(text) + " into " + Where(r.window, r.name),
+ScriptedPlatform& ScriptedPlatform::TypeInto(const char* window, const char* unit,
+                                             const std::string& text) {
+  return Act(window, unit, "type " + Quoted(text) + " into " + Where(window, unit),
              [text](ui::Unit& u) { return ui::user::Type(u, text); });
 }
 
+ScriptedPlatform& ScriptedPlatform::Type(ui::EditRef r, const std::string& text) {
+  return TypeInto(r.window, r.name, text);
+}
+
 ScriptedPlatform& ScriptedPlatform::Type(ui::ComboRef r, const std::string& text) {
-  return Act(r.window, r.name, "type " + Quoted(text) + " into " + Where(r.window, r.name),
-             [text](ui::Unit& u) { return ui::user::Type(u, text); });
+  return TypeInto(r.window, r.name, text);
 }
 
 ScriptedPlatform& ScriptedPlatform::Tick(ui::CheckBoxRef r) { return Click(r); }

@@ -178,6 +178,7 @@ class ScriptedPlatform : public Platform, public ui::Backend {
     return window + "." + unit;
   }
   ScriptedPlatform& Queue(Step step);
+  ScriptedPlatform& TypeInto(const char* window, const char* unit, const std::string& text);
   ScriptedPlatform& ActOnWindow(ui::WindowRef w, std::string what,
                                 std::function<bool(ui::Window&)> action);
   // Performs the next step while `waiting` (the window that waits, for the messages).

@@ -132,6 +132,40 @@ TEST_F(UiTest, AWindowUnderAModalOneTakesNoInput) {
   EXPECT_NE(failure_.find("中窗口 is above it"), std::string::npos) << failure_;
 }
 
+// A handler that asks its window to close and then opens a modal dialog: the dialog's own
+// loop does not close the asking window; it goes when that handler has finished.
+struct 询问窗口 {
+  static constexpr ui::WindowRef self{"询问窗口"};
+  static constexpr ui::ButtonRef 按钮1{"询问窗口", "按钮1"};
+};
+
+void CloseThenAsk() {
+  ui::DestroyWindowUnit(询问窗口::self);
+  ui::LoadWindow(kInner, true);
+  Note(ui::FindWindow(询问窗口::self) ? "asker still open" : "asker gone");
+}
+
+const ui::WindowDecl kAsker =
+    TestWindow("询问窗口", {ui::Declare(询问窗口::按钮1, {})},
+               {ui::Bind(询问窗口::按钮1, ui::Event::kClick, CloseThenAsk),
+                ui::BindWindow(ui::Event::kDestroying, [] { Note("asker destroying"); })});
+
+TEST_F(UiTest, ANestedModalLoopKeepsTheDeferredDestructionOfTheWindowBelow) {
+  script_.Click(询问窗口::按钮1)
+      .Do([] {
+        ui::Window* asker = ui::FindWindow(询问窗口::self);
+        ASSERT_NE(asker, nullptr);
+        EXPECT_FALSE(ui::TakesInput(*asker));
+      })
+      .Click(内窗口::按钮1);
+  ASSERT_TRUE(Run([] {
+    ui::LoadStartWindow(kAsker);
+    ui::RunMessageLoop();
+  })) << failure_;
+  EXPECT_EQ(Log(),
+            (std::vector<std::string>{"inner destroying", "asker still open", "asker destroying"}));
+}
+
 // ---- Created event ----
 
 struct 自关窗口 {
