@@ -202,3 +202,43 @@ TEST_F(ScriptedTest, ResizeRaisesTheResizedEventAndTheClientHeightFollows) {
 }
 
 }  // namespace
+
+namespace {
+
+struct 弹出窗口 {
+  static constexpr ui::WindowRef self{"弹出窗口"};
+  static constexpr ui::MenuItemRef 弹出菜单{"弹出窗口", "弹出菜单"};
+  static constexpr ui::MenuItemRef 菜单帮助{"弹出窗口", "菜单帮助"};
+};
+
+ui::WindowDecl MakePopupWindow() {
+  ui::WindowDecl d;
+  d.name = "弹出窗口";
+  ui::MenuDecl help;
+  help.caption = "帮助";
+  help.name = "菜单帮助";
+  ui::MenuDecl popup;
+  popup.caption = "弹出";
+  popup.name = "弹出菜单";
+  popup.visible = false;  // serves as a pop-up only
+  popup.items = {help};
+  d.menu = {popup};
+  d.bindings = {ui::Bind(弹出窗口::菜单帮助, ui::Event::kClick, [] { ++g_ticks; })};
+  return d;
+}
+const ui::WindowDecl kPopupWindow = MakePopupWindow();
+
+TEST_F(ScriptedTest, AnItemOfAHiddenPopupMenuIsChosenAfterThePopup) {
+  script_.Do([] { ui::PopupMenu(弹出窗口::self, "弹出菜单"); })
+      .ChooseMenu(弹出窗口::菜单帮助)
+      .Close(弹出窗口::self);
+  ASSERT_TRUE(RunScripted(
+      script_, [] { ui::LoadWindow(kPopupWindow, true); }, &failure_))
+      << failure_;
+  EXPECT_EQ(g_ticks, 1);
+  ASSERT_EQ(script_.popups().size(), 1u);
+  EXPECT_EQ(script_.popups()[0].menu, "弹出菜单");
+  EXPECT_EQ(script_.popups()[0].x, -1);
+}
+
+}  // namespace
