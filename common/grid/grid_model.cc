@@ -68,7 +68,11 @@ GridCell& GridModel::MutableCell(int r, int c) { return cells_[{r, c}]; }
 
 void GridModel::Prune(int r, int c) {
   auto it = cells_.find({r, c});
-  if (it != cells_.end() && it->second.IsBlank()) cells_.erase(it);
+  if (it == cells_.end()) return;
+  GridCell& cell = it->second;
+  if (cell.has_font && cell.font == default_font_) cell.has_font = false;
+  if (!cell.has_font) cell.font = GridFont{};
+  if (cell.IsBlank()) cells_.erase(it);
 }
 
 bool GridModel::SetText(int r, int c, const std::string& text) {
