@@ -87,17 +87,17 @@ bool ApplyBlock(ByteReader& in, const Block& b, GridModel* g) {
   return b.version < 5 || ReadPrintSettings(in, &g->settings);
 }
 
-// R heights and C widths, each 0 .. kLargestSize.
+// R heights and C widths, each 0 .. kLargestCellSize.
 bool ReadSizes(ByteReader& in, GridModel* g) {
   if (in.Remaining() / 4 < static_cast<size_t>(g->rows()) + static_cast<size_t>(g->cols())) {
     return false;
   }
   int32_t v = 0;
   for (int r = 0; r < g->rows(); ++r) {
-    if (!in.I32(&v) || v > kLargestSize || !g->SetRowHeight(r, v)) return false;
+    if (!in.I32(&v) || !g->SetRowHeight(r, v)) return false;
   }
   for (int c = 0; c < g->cols(); ++c) {
-    if (!in.I32(&v) || v > kLargestSize || !g->SetColumnWidth(c, v)) return false;
+    if (!in.I32(&v) || !g->SetColumnWidth(c, v)) return false;
   }
   return true;
 }
@@ -111,8 +111,9 @@ bool ReadKind(ByteReader& in, GridModel* g) {
   ok = ok && in.I32(&kind.number1) && in.I32(&kind.number2) && in.I32(&count);
   if (!ok || count < 0 || in.Remaining() / kChoiceSize < static_cast<size_t>(count)) return false;
   for (int32_t i = 0; i < count; ++i) kind.choices.push_back(FieldText(in, kChoiceSize, &ok));
+  if (!ok || type <= kKindBase || type > kKindBase + 8) return false;
   kind.type = type - kKindBase;
-  return ok && g->SetColumnKind(col, std::move(kind));
+  return g->SetColumnKind(col, std::move(kind));
 }
 
 bool ReadMerge(ByteReader& in, GridModel* g) {

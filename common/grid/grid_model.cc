@@ -43,13 +43,13 @@ bool GridModel::SetFixedColumns(int n) {
 }
 
 bool GridModel::SetRowHeight(int r, int height) {
-  if (r < 0 || r >= rows_ || height < 0) return false;
+  if (r < 0 || r >= rows_ || height < 0 || height > kLargestCellSize) return false;
   heights_[r] = height;
   return true;
 }
 
 bool GridModel::SetColumnWidth(int c, int width) {
-  if (c < 0 || c >= cols_ || width < 0) return false;
+  if (c < 0 || c >= cols_ || width < 0 || width > kLargestCellSize) return false;
   widths_[c] = width;
   return true;
 }

@@ -51,7 +51,7 @@ class GridModel {
   bool Inside(int r, int c) const { return r >= 0 && c >= 0 && r < rows_ && c < cols_; }
   int RowHeight(int r) const { return r >= 0 && r < rows_ ? heights_[r] : 0; }
   int ColumnWidth(int c) const { return c >= 0 && c < cols_ ? widths_[c] : 0; }
-  // False outside the grid or for a negative size.
+  // False outside the grid or for a size outside 0 .. kLargestCellSize.
   bool SetRowHeight(int r, int height);
   bool SetColumnWidth(int c, int width);
   const GridFont& default_font() const { return default_font_; }

@@ -11,6 +11,8 @@
 
 inline constexpr int kDefaultRowHeight = 24;
 inline constexpr int kDefaultColumnWidth = 80;
+// The largest row height or column width a grid takes.
+inline constexpr int kLargestCellSize = 100000;
 // DrawText flags: left, vertically centred, single line, no prefix processing.
 inline constexpr int kDefaultTextFormat = 0x824;
 inline constexpr int kTextAlignMask = 0x3;  // DT_LEFT 0, DT_CENTER 1, DT_RIGHT 2

@@ -10,6 +10,7 @@ namespace {
 constexpr int kAlignFlags[4] = {0, 0, 1, 2};  // position 1 left, 2 centred, 3 right
 constexpr int kBandFormat = 0x824;            // single line, vertically centred, no prefix
 constexpr int kTextInset = 2;
+constexpr int kLargestMeasure = 100000;  // page options and title sizes are cut to this
 
 // The printable area and the columns' places on the page.
 struct Frame {
@@ -21,7 +22,7 @@ struct Frame {
 
 Frame MakeFrame(const GridModel& g, const PageSetup& setup) {
   const auto& o = g.settings.page_options;
-  auto at_least0 = [](int v) { return std::max(v, 0); };
+  auto at_least0 = [](int v) { return std::clamp(v, 0, kLargestMeasure); };
   Frame f;
   f.left = at_least0(o[0]);
   f.right = std::max(f.left + 1, setup.width - at_least0(o[2]));
@@ -42,27 +43,27 @@ Frame MakeFrame(const GridModel& g, const PageSetup& setup) {
   return f;
 }
 
-int TitleHeight(const PrintTitle& t) { return t.text.empty() ? 0 : t.size * 3 / 2; }
+int TitleSize(const PrintTitle& t) { return std::clamp(t.size, 1, kLargestMeasure); }
+int TitleHeight(const PrintTitle& t) { return t.text.empty() ? 0 : TitleSize(t) * 3 / 2; }
 
-// Which rows go on which page.
+// Which rows go on which page: the rows run on from the first page's top; a later page
+// starts with the heading rows again when they leave room for the row that comes next.
 std::vector<std::vector<int>> BreakRows(const GridModel& g, const Frame& f, int first_top) {
   int fixed = std::min(g.fixed_rows(), g.rows());
   std::vector<int> heading;
   long heading_height = 0;
   for (int r = 0; r < fixed; ++r) heading.push_back(r), heading_height += g.RowHeight(r);
-  std::vector<std::vector<int>> pages{heading};
-  long y = first_top + heading_height;
-  bool has_body = false;
-  for (int r = fixed; r < g.rows(); ++r) {
+  std::vector<std::vector<int>> pages(1);
+  long y = first_top;
+  for (int r = 0; r < g.rows(); ++r) {
     int h = g.RowHeight(r);
-    if (has_body && y + h > f.bottom) {
-      bool repeat = f.top + heading_height + h <= f.bottom;
+    if (!pages.back().empty() && y + h > f.bottom) {
+      bool repeat = r >= fixed && f.top + heading_height + h <= f.bottom;
       pages.push_back(repeat ? heading : std::vector<int>{});
       y = f.top + (repeat ? heading_height : 0);
     }
     pages.back().push_back(r);
     y += h;
-    has_body = true;
   }
   return pages;
 }
@@ -132,7 +133,7 @@ void DrawTitle(const GridModel& g, const Frame& f, Page* page) {
   if (t.text.empty()) return;
   GridFont font = g.default_font();
   if (!t.face.empty()) font.face = t.face;
-  font.height = t.size;
+  font.height = TitleSize(t);
   font.weight = t.bold ? 700 : 400;
   PageRect rect{f.left, f.top, f.right - f.left, TitleHeight(t)};
   int align = kAlignFlags[std::clamp(t.alignment, 1, 3)];
@@ -163,7 +164,8 @@ void DrawBands(const GridModel& g, const Frame& f, const PageSetup& s, int numbe
 std::vector<Page> LayoutPages(const GridModel& g, const PageSetup& setup) {
   Frame f = MakeFrame(g, setup);
   int title = TitleHeight(g.settings.title);
-  int first_top = f.top + (title ? title + std::max(g.settings.page_options[6], 0) : 0);
+  int first_top =
+      f.top + (title ? title + std::clamp(g.settings.page_options[6], 0, kLargestMeasure) : 0);
   std::vector<std::vector<int>> breaks = BreakRows(g, f, first_top);
   std::vector<Page> pages(breaks.size());
   for (size_t i = 0; i < pages.size(); ++i) {
