@@ -91,33 +91,29 @@ std::string Format(const char* format, T... args) {
   return buf;
 }
 
+template <class... F>
+struct Overloaded : F... {
+  using F::operator()...;
+};
+template <class... F>
+Overloaded(F...) -> Overloaded<F...>;
+
 // The text a value shows as in a cell; false for values that have no cell text.
 bool ValueText(const Value& v, std::string* out) {
-  if (auto* s = std::get_if<std::string>(&v))
-    *out = *s;
-  else if (auto* d = std::get_if<double>(&v))
-    *out = Format("%.13g", *d);
-  else if (auto* f = std::get_if<float>(&v))
-    *out = Format("%.6g", static_cast<double>(*f));
-  else if (auto* b = std::get_if<bool>(&v))
-    *out = *b ? "真" : "假";
-  else if (auto* i = std::get_if<int32_t>(&v))
-    *out = std::to_string(*i);
-  else if (auto* i64 = std::get_if<int64_t>(&v))
-    *out = std::to_string(*i64);
-  else if (auto* u = std::get_if<uint32_t>(&v))
-    *out = std::to_string(*u);
-  else if (auto* i16 = std::get_if<int16_t>(&v))
-    *out = std::to_string(*i16);
-  else if (auto* u8 = std::get_if<uint8_t>(&v))
-    *out = std::to_string(*u8);
-  else if (auto* bytes = std::get_if<ByteSet>(&v)) {
-    auto end = std::find(bytes->begin(), bytes->end(), 0);
-    *out = std::string(bytes->begin(), end);
-  } else {
-    return false;
-  }
-  return true;
+  return std::visit(
+      Overloaded{
+          [&](const std::string& s) { return *out = s, true; },
+          [&](double d) { return *out = Format("%.13g", d), true; },
+          [&](float f) { return *out = Format("%.6g", static_cast<double>(f)), true; },
+          [&](bool b) { return *out = b ? "真" : "假", true; },
+          [&](const ByteSet& b) {
+            return *out = std::string(b.begin(), std::find(b.begin(), b.end(), 0)), true;
+          },
+          [](std::monostate) { return false; },
+          [](DateTime) { return false; },
+          [&](auto integer) { return *out = std::to_string(integer), true; },
+      },
+      v);
 }
 
 }  // namespace

@@ -105,6 +105,18 @@ void DrawCell(const GridModel& g, const Frame& f, int r, int c, PageRect rect, P
   page->items.push_back(Item(PageItem::Type::kFrame, rect, 0));
 }
 
+// Draws the piece of merge m that starts at page row i: down over its rows on the page.
+void DrawMergePiece(const GridModel& g, const Frame& f, const GridMerge& m, size_t i,
+                    const std::vector<int>& ys, Page* page) {
+  size_t last = i;
+  while (last + 1 < page->rows.size() && m.range.Contains(page->rows[last + 1], m.range.col1)) {
+    ++last;
+  }
+  int c = m.range.col1;
+  PageRect rect{f.xs[c], ys[i], f.xs[m.range.col2 + 1] - f.xs[c], ys[last + 1] - ys[i]};
+  DrawCell(g, f, m.anchor_row, m.anchor_col, rect, page);
+}
+
 // Draws the page's rows starting at top; a merged area shows once, over its rows on the page.
 void DrawRows(const GridModel& g, const Frame& f, int top, Page* page) {
   std::vector<int> ys;
@@ -116,14 +128,9 @@ void DrawRows(const GridModel& g, const Frame& f, int top, Page* page) {
       const GridMerge* m = g.MergeAt(r, c);
       if (!m) {
         DrawCell(g, f, r, c, {f.xs[c], ys[i], f.xs[c + 1] - f.xs[c], ys[i + 1] - ys[i]}, page);
-        continue;
+      } else if (c == m->range.col1 && (i == 0 || !m->range.Contains(page->rows[i - 1], c))) {
+        DrawMergePiece(g, f, *m, i, ys, page);
       }
-      bool first_here = c == m->range.col1 && (i == 0 || !m->range.Contains(page->rows[i - 1], c));
-      if (!first_here) continue;
-      size_t last = i;
-      while (last + 1 < page->rows.size() && m->range.Contains(page->rows[last + 1], c)) ++last;
-      PageRect rect{f.xs[c], ys[i], f.xs[m->range.col2 + 1] - f.xs[c], ys[last + 1] - ys[i]};
-      DrawCell(g, f, m->anchor_row, m->anchor_col, rect, page);
     }
   }
 }
