@@ -3,6 +3,7 @@
 // sort for ranges of up to 8 elements, otherwise a partition around the middle element with
 // an explicit stack of ranges. Two equal elements come out reversed; three equal A, B, C come
 // out B, C, A.
+#include <tuple>
 #include <utility>
 #include <vector>
 
