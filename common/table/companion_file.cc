@@ -111,15 +111,16 @@ bool CompanionFile::WriteHeader() {
   return file_->WriteAt(0, header_, 28);
 }
 
-// Writes the block images (one per entry of blocks), one call per run of consecutive blocks.
+// Writes the block images (one per entry of blocks), one call per run of consecutive blocks,
+// the end of the chain first: a block is only linked to once the block it links to is whole.
 bool CompanionFile::WriteBlocks(const std::vector<int32_t>& blocks, const ByteSet& images) {
-  for (size_t i = 0; i < blocks.size();) {
-    size_t j = i + 1;
-    while (j < blocks.size() && blocks[j] == blocks[j - 1] + 1) ++j;
+  for (size_t j = blocks.size(); j > 0;) {
+    size_t i = j - 1;
+    while (i > 0 && blocks[i - 1] + 1 == blocks[i]) --i;
     if (!file_->WriteAt(At(blocks[i]), images.data() + i * tf::kBlockSize,
                         (j - i) * tf::kBlockSize))
       return false;
-    i = j;
+    j = i;
   }
   return true;
 }

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "common/table/field_codec.h"
+#include "common/table/file_replace.h"
 #include "common/table/range_lock.h"
 #include "common/table/table_file.h"
 
@@ -155,42 +156,60 @@ TableStatus TableFile::Delete() {
   return WriteSlot(position, rec.data());
 }
 
-TableStatus TableFile::Purge() {
-  if (!writable_) return TableStatus::kReadOnly;
-  uint64_t region = SlotOffset(count_) - SlotOffset(0);
-  RangeLock head(file_.get(), tf::kCountOffset, 8);
-  RangeLock body(file_.get(), static_cast<uint64_t>(data_start_), region);
-  if (!head.held() || !body.held()) return TableStatus::kLocked;
-  ByteSet all(region);
-  size_t got = 0;
-  if (!file_->ReadAt(static_cast<uint64_t>(data_start_), all.data(), all.size(), &got) ||
-      got != all.size())
-    return TableStatus::kIoError;
-  ByteSet kept;
-  std::vector<int32_t> dropped_chains;
-  int32_t first_dropped = -1;
+// The table image without its deleted records, and the chains those records held.
+TableStatus TableFile::Compacted(ByteSet* image, std::vector<int32_t>* dropped_chains) {
+  *image = head_;
+  int32_t keep = 0;
   for (int32_t s = 0; s < count_; ++s) {
-    const uint8_t* rec = all.data() + static_cast<size_t>(s) * record_size_;
+    TableStatus st;
+    const uint8_t* rec = Record(s, &st);
+    if (!rec) return st;
     if (tf::GetI32(rec) >= 0) {
-      if (first_dropped >= 0) kept.insert(kept.end(), rec, rec + record_size_);
+      image->insert(image->end(), rec, rec + record_size_);
+      ++keep;
       continue;
     }
-    if (first_dropped < 0) first_dropped = s;
     for (size_t i = 0; i < fields_.size(); ++i) {
       int32_t first = 0;
-      if (ChainFirst(rec, static_cast<int>(i), &first)) dropped_chains.push_back(first);
+      if (ChainFirst(rec, static_cast<int>(i), &first)) dropped_chains->push_back(first);
     }
   }
-  position = 0;
-  if (first_dropped < 0) return TableStatus::kOk;
-  ForgetWindow();
-  int32_t keep = first_dropped + static_cast<int32_t>(kept.size() / record_size_);
-  uint64_t at = SlotOffset(first_dropped);
-  if (!kept.empty() && !file_->WriteAt(at, kept.data(), kept.size())) return TableStatus::kIoError;
-  TableStatus st = WriteCount(keep, next_);
+  tf::PutI32(image->data() + tf::kCountOffset, keep);
+  return TableStatus::kOk;
+}
+
+// Rewrites the table without its deleted records in one step (a new file renamed over the
+// old one), so that a failure leaves the table as it was; then frees their chains.
+TableStatus TableFile::Purge() {
+  if (!writable_) return TableStatus::kReadOnly;
+  ByteSet image;
+  std::vector<int32_t> dropped_chains;
+  {
+    RangeLock head(file_.get(), tf::kCountOffset, 8);
+    if (!head.held()) return TableStatus::kLocked;
+    TableStatus st = Compacted(&image, &dropped_chains);
+    if (st != TableStatus::kOk) return st;
+    position = 0;
+    if (image.size() == SlotOffset(count_)) return TableStatus::kOk;  // nothing deleted
+    if (!ReplaceFile(path_, image)) return TableStatus::kIoError;
+  }
+  TableStatus st = Reopen();
   if (st != TableStatus::kOk) return st;
-  file_->Truncate(at + kept.size());
+  std::memcpy(head_.data() + tf::kCountOffset, image.data() + tf::kCountOffset, 4);
+  count_ = tf::GetI32(head_.data() + tf::kCountOffset);
   for (int32_t first : dropped_chains) companion_->FreeChain(first);
+  return TableStatus::kOk;
+}
+
+// Opens the table file again after it was replaced on disk.
+TableStatus TableFile::Reopen() {
+  ForgetWindow();
+  auto file = CurrentEnv()->Open(path_, OpenMode::kReadWrite);
+  if (!file) {
+    writable_ = false;  // the old handle still reads the table as it was
+    return TableStatus::kIoError;
+  }
+  file_ = std::move(file);
   return TableStatus::kOk;
 }
 

@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "common/table/exact_sort.h"
+#include "common/table/file_replace.h"
 
 namespace table_internal {
 namespace tf = table_format;
@@ -112,17 +113,6 @@ void CopyChains(TableFile& src, uint8_t* rec, ByteSet* image) {
     if (!src.companion()->Read(tf::GetI32(rec + f.offset), &value)) value.clear();
     tf::PutI32(rec + f.offset, AppendChain(value, image));
   }
-}
-
-// Writes bytes beside path and renames it over path, so a failed write keeps the old file.
-bool ReplaceFile(const std::string& path, const ByteSet& bytes) {
-  std::string tmp = path + ".new";
-  auto f = CurrentEnv()->Open(tmp, OpenMode::kCreateTruncate);
-  bool ok = f && f->WriteAt(0, bytes.data(), bytes.size());
-  f.reset();
-  if (ok && CurrentEnv()->Rename(tmp, path)) return true;
-  CurrentEnv()->Remove(tmp);
-  return false;
 }
 
 // The header and descriptors of the new file: as the source's with every reserved byte zero.

@@ -15,6 +15,8 @@ class FaultEnv : public Env {
   void StopWritesFrom(int n) { Arm(n, true); }
   // Every write goes through again.
   void Heal() { fail_at_ = 0; }
+  // Files can be opened for reading only, as on a read-only disk or file.
+  void DenyReadWrite(bool deny) { deny_rw_ = deny; }
   // Writes attempted since the env was made.
   int writes() const { return writes_; }
 
@@ -42,6 +44,7 @@ class FaultEnv : public Env {
   }
   int writes_ = 0;
   int fail_at_ = 0;
+  bool deny_rw_ = false;
   bool sticky_ = false;
 };
 
@@ -69,6 +72,7 @@ class FaultFile : public File {
 };
 
 inline std::unique_ptr<File> FaultEnv::Open(const std::string& path, OpenMode mode) {
+  if (deny_rw_ && mode != OpenMode::kRead) return nullptr;
   if (mode == OpenMode::kCreateTruncate && !AllowWrite()) return nullptr;
   auto real = PosixEnv()->Open(path, mode);
   if (!real) return nullptr;
