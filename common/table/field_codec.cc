@@ -220,6 +220,7 @@ bool ChainBytes(const tf::Field& f, const Value& v, ByteSet* out) {
 
 Value ChainValue(const tf::Field& f, const ByteSet& bytes) {
   if (f.type == tf::kBytes) return bytes;
+  if (bytes.empty()) return std::string{};
   const char* s = reinterpret_cast<const char*>(bytes.data());
   return GbkToUtf8(std::string_view(s, strnlen(s, bytes.size())));
 }

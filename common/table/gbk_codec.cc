@@ -53,14 +53,22 @@ size_t Utf8SequenceLength(std::string_view s) {
   return n <= s.size() ? n : s.size();
 }
 
+bool IsAscii(std::string_view s) {
+  for (char c : s)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
+
 }  // namespace
 
 std::string Utf8ToGbk(std::string_view utf8) {
+  if (IsAscii(utf8)) return std::string(utf8);  // the same bytes in both
   thread_local Converter conv("GBK", "UTF-8", false);
   return conv.Run(utf8, "?", Utf8SequenceLength);
 }
 
 std::string GbkToUtf8(std::string_view gbk) {
+  if (IsAscii(gbk)) return std::string(gbk);
   thread_local Converter conv("UTF-8", "GBK", true);
   // A lead byte with no trail at the end is dropped (EINVAL ends the loop).
   return conv.Run(gbk, "\xEF\xBF\xBD", [](std::string_view) { return size_t{1}; });

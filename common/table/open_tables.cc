@@ -88,7 +88,7 @@ void CloseEveryTable() {
 
 bool SetStatus(TableStatus status, const char* text) {
   S().status = status;
-  S().text = text;
+  if (*text || !S().text.empty()) S().text = text;
   return status == TableStatus::kOk;
 }
 

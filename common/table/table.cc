@@ -17,10 +17,10 @@ constexpr char kNoTableText[] = "未指定当前数据库或者指定数据库�
 constexpr char kNoFieldText[] = "指定字段不存在";
 
 // Index of the field a key names in table t, or -1.
-int FieldIndex(const TableFile& t, const FieldKey& key) {
+int FieldIndex(TableFile& t, const FieldKey& key) {
   if (const int* n = std::get_if<int>(&key))
     return *n >= 1 && *n <= static_cast<int>(t.fields().size()) ? *n - 1 : -1;
-  return t.FindField(table_internal::Utf8ToGbk(std::get<std::string>(key)));
+  return t.FindFieldUtf8(std::get<std::string>(key));
 }
 
 // The current table; when there is none, records the failure.

@@ -4,10 +4,12 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "common/env.h"
 #include "common/table/companion_file.h"
+#include "common/table/record_cache.h"
 #include "common/table/table_format.h"
 #include "common/table/table_status.h"
 #include "common/value.h"
@@ -30,6 +32,8 @@ class TableFile {
   CompanionFile* companion() { return companion_.get(); }
   // Index of a field (-1 when none has that name or number).
   int FindField(const std::string& gbk_name) const;
+  // As FindField for a UTF-8 name, remembering the names already looked up.
+  int FindFieldUtf8(const std::string& name);
   // File offset of a record slot (slot >= 0).
   uint64_t SlotOffset(int32_t slot) const {
     return static_cast<uint64_t>(data_start_) +
@@ -39,7 +43,7 @@ class TableFile {
   // Current position: -1 before the first, count() after the last.
   int32_t position = -1;
 
-  // The bytes of the record in slot (kept in the window until the next write elsewhere).
+  // The bytes of the record in slot (read once, then kept in the record cache).
   const uint8_t* Record(int32_t slot, TableStatus* status);
   // Value of field i of the current record.
   TableStatus Read(int i, Value* out);
@@ -60,7 +64,7 @@ class TableFile {
   TableStatus Fill(const std::vector<Value>& values, uint8_t* rec, std::vector<ChainPlan>* plans);
   TableStatus WriteSlot(int32_t slot, const uint8_t* rec);
   TableStatus WriteCount(int32_t count, int32_t next);
-  void ForgetWindow() { window_slots_ = 0; }
+  void ForgetWindow() { cache_.Reset(record_size_); }
   void ReleasePlans(const std::vector<ChainPlan>& plans);
   bool ChainFirst(const uint8_t* rec, int i, int32_t* first) const;
 
@@ -72,8 +76,8 @@ class TableFile {
   std::vector<table_format::Field> fields_;
   int32_t version_ = 0, count_ = 0, next_ = 1, record_size_ = 0;
   int64_t data_start_ = 0;
-  ByteSet window_;
-  int32_t window_first_ = 0, window_slots_ = 0;
+  std::unordered_map<std::string, int> names_;
+  RecordCache cache_;
 };
 
 // The companion path of a table path: its stem with "rdt" in the letter case found on disk.

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <limits>
 
+#include "common/table/gbk_codec.h"
 #include "common/table/range_lock.h"
 #include "common/table/table_file.h"
 
@@ -63,6 +64,13 @@ int TableFile::FindField(const std::string& gbk_name) const {
   return -1;
 }
 
+int TableFile::FindFieldUtf8(const std::string& name) {
+  auto it = names_.find(name);
+  if (it != names_.end()) return it->second;
+  if (names_.size() > 256) names_.clear();
+  return names_[name] = FindField(Utf8ToGbk(name));
+}
+
 std::unique_ptr<TableFile> TableFile::Open(const std::string& path, TableStatus* status) {
   std::unique_ptr<TableFile> t(new TableFile);
   t->path_ = path;
@@ -81,6 +89,7 @@ std::unique_ptr<TableFile> TableFile::Open(const std::string& path, TableStatus*
             : size < 0   ? TableStatus::kIoError
                          : t->ReadHead(size);
   if (*status == TableStatus::kOk) *status = t->Repair(size);
+  t->cache_.Reset(t->record_size_ > 0 ? t->record_size_ : 1);
   bool chains = false;
   for (const auto& f : t->fields_) chains = chains || tf::IsChainType(f.type);
   if (*status == TableStatus::kOk && chains) {

@@ -17,35 +17,29 @@ const uint8_t* TableFile::Record(int32_t slot, TableStatus* status) {
     *status = TableStatus::kNoRecord;
     return nullptr;
   }
-  if (slot < window_first_ || slot >= window_first_ + window_slots_) {
-    int32_t per = std::max(1, tf::kChunkBytes / record_size_);
-    window_first_ = slot - slot % per;
-    int32_t n = std::min(per, count_ - window_first_);
-    window_.resize(static_cast<size_t>(n) * record_size_);
-    size_t got = 0;
-    bool ok = file_->ReadAt(SlotOffset(window_first_), window_.data(), window_.size(), &got);
-    window_slots_ = ok ? static_cast<int32_t>(got / record_size_) : 0;
-    if (slot >= window_first_ + window_slots_) {
-      *status = TableStatus::kIoError;
-      return nullptr;
-    }
-  }
-  *status = TableStatus::kOk;
-  return window_.data() + static_cast<size_t>(slot - window_first_) * record_size_;
+  const uint8_t* rec = cache_.Find(slot);
+  if (!rec) rec = cache_.Load(file_.get(), SlotOffset(0), slot, count_);
+  *status = rec ? TableStatus::kOk : TableStatus::kIoError;
+  return rec;
 }
 
 TableStatus TableFile::Read(int i, Value* out) {
   const tf::Field& f = fields_[i];
-  *out = ZeroValue(f);
   TableStatus st;
   const uint8_t* rec = Record(position, &st);
-  if (!rec) return st;
+  if (!rec) {
+    *out = ZeroValue(f);
+    return st;
+  }
   if (!tf::IsChainType(f.type)) {
     *out = DecodeField(f, rec);
     return TableStatus::kOk;
   }
   ByteSet bytes;
-  if (!companion_->Read(tf::GetI32(rec + f.offset), &bytes)) return TableStatus::kBadChain;
+  if (!companion_->Read(tf::GetI32(rec + f.offset), &bytes)) {
+    *out = ZeroValue(f);
+    return TableStatus::kBadChain;
+  }
   *out = ChainValue(f, bytes);
   return TableStatus::kOk;
 }
@@ -91,9 +85,7 @@ TableStatus TableFile::WriteSlot(int32_t slot, const uint8_t* rec) {
   RangeLock lock(file_.get(), at, static_cast<uint64_t>(record_size_));
   if (!lock.held()) return TableStatus::kLocked;
   if (!file_->WriteAt(at, rec, static_cast<size_t>(record_size_))) return TableStatus::kIoError;
-  if (slot >= window_first_ && slot < window_first_ + window_slots_)
-    std::memcpy(window_.data() + static_cast<size_t>(slot - window_first_) * record_size_, rec,
-                static_cast<size_t>(record_size_));
+  cache_.Wrote(slot, rec);
   return TableStatus::kOk;
 }
 
@@ -140,6 +132,7 @@ TableStatus TableFile::Append(const std::vector<Value>& values) {
   if (!file_->WriteAt(static_cast<uint64_t>(end - record_size_), rec.data(), rec.size()))
     return TableStatus::kIoError;
   if ((st = WriteCount(count_ + 1, std::max(next_, 1) + 1)) != TableStatus::kOk) return st;
+  cache_.Wrote(count_ - 1, rec.data());
   position = count_ - 1;
   return TableStatus::kOk;
 }
