@@ -60,6 +60,7 @@ class TableFile {
   TableStatus ReadHead(int64_t size);
   TableStatus Repair(int64_t size);
   TableStatus Reopen();
+  void RefreshCount();
   TableStatus Compacted(ByteSet* image, std::vector<int32_t>* dropped_chains);
   TableStatus Fill(const std::vector<Value>& values, uint8_t* rec, std::vector<ChainPlan>* plans);
   TableStatus WriteSlot(int32_t slot, const uint8_t* rec);

@@ -117,13 +117,30 @@ TableStatus TableFile::WriteOne(int i, const Value& value) {
   return Modify(values);
 }
 
+// Takes over the count and next number on disk when another holder of the file changed them
+// (called with the header region locked).
+void TableFile::RefreshCount() {
+  uint8_t w[8];
+  size_t got = 0;
+  if (!file_->ReadAt(tf::kCountOffset, w, 8, &got) || got != 8) return;
+  int32_t count = tf::GetI32(w), next = tf::GetI32(w + 4);
+  if ((count == count_ && next == next_) || count < 0 || next <= 0 ||
+      static_cast<int64_t>(SlotOffset(count)) > file_->Size())
+    return;
+  std::memcpy(head_.data() + tf::kCountOffset, w, 8);
+  count_ = count;
+  next_ = next;
+  ForgetWindow();
+}
+
 TableStatus TableFile::Append(const std::vector<Value>& values) {
+  RangeLock lock(file_.get(), tf::kCountOffset, writable_ ? 8 : 0);
+  if (!lock.held()) return TableStatus::kLocked;
+  RefreshCount();
   ByteSet rec(static_cast<size_t>(record_size_), 0);
   std::vector<ChainPlan> plans;
   TableStatus st = Fill(values, rec.data(), &plans);
   if (st != TableStatus::kOk) return st;
-  RangeLock lock(file_.get(), tf::kCountOffset, 8);
-  if (!lock.held()) return TableStatus::kLocked;
   int64_t end = static_cast<int64_t>(SlotOffset(count_)) + record_size_;
   if (end > std::numeric_limits<int32_t>::max() || next_ == std::numeric_limits<int32_t>::max())
     return TableStatus::kInvalid;

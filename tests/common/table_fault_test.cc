@@ -175,3 +175,27 @@ TEST_F(TableFaultTest, LockedRegionsFailAfterTheWait) {
 }
 
 }  // namespace
+
+namespace {
+
+using TableSharedTest = TableTest;
+
+// Two opens of one file (as two programs would hold it): an append through one is seen by
+// the next append through the other, which numbers after it instead of over it.
+TEST_F(TableSharedTest, AppendTakesOverTheCountWrittenByAnotherHolder) {
+  std::string a = Template("出租单数据.rdb");
+  std::string b = Path("link.rdb");
+  std::filesystem::create_hard_link(a, b);
+  ASSERT_TRUE(OpenTable(a, "a"));
+  ASSERT_TRUE(OpenTable(b, "b"));
+  ASSERT_TRUE(AppendRecord({int32_t{1}}));
+  ASSERT_TRUE(SelectTable("a"));
+  ASSERT_TRUE(AppendRecord({int32_t{2}}));
+  EXPECT_EQ(GetRecordCount(), 2);
+  ByteSet raw = FileBytes(a);
+  EXPECT_EQ(I32At(raw, 764), 15);
+  EXPECT_EQ(I32At(raw, 764 + 69), 16);
+  EXPECT_EQ(I32At(raw, 20), 17);
+}
+
+}  // namespace
