@@ -131,6 +131,20 @@ ByteSet NewHead(const TableFile& src, double now) {
   return out;
 }
 
+// Slot numbers of the records of all in the order the keys give.
+std::vector<int32_t> SortedOrder(const ByteSet& all, size_t rs, const std::vector<Key>& keys) {
+  std::vector<int32_t> order(all.size() / rs);
+  for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int32_t>(i);
+  ExactSort(order, [&](int32_t a, int32_t b) {
+    const uint8_t* ra = all.data() + rs * static_cast<size_t>(a);
+    const uint8_t* rb = all.data() + rs * static_cast<size_t>(b);
+    for (const Key& k : keys)
+      if (int c = CompareField(*k.field, ra, rb)) return k.ascending ? c : -c;
+    return 0;
+  });
+  return order;
+}
+
 }  // namespace
 
 TableStatus SortToFile(TableFile& src, const std::string& target,
@@ -141,15 +155,7 @@ TableStatus SortToFile(TableFile& src, const std::string& target,
   ByteSet all;
   if (!ReadAll(src, &all)) return TableStatus::kIoError;
   size_t rs = static_cast<size_t>(src.record_size());
-  std::vector<int32_t> order(static_cast<size_t>(src.count()));
-  for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int32_t>(i);
-  ExactSort(order, [&](int32_t a, int32_t b) {
-    const uint8_t *ra = all.data() + rs * static_cast<size_t>(a),
-                  *rb = all.data() + rs * static_cast<size_t>(b);
-    for (const Key& k : keys)
-      if (int c = CompareField(*k.field, ra, rb)) return k.ascending ? c : -c;
-    return 0;
-  });
+  std::vector<int32_t> order = SortedOrder(all, rs, keys);
   double now = NowDays();
   ByteSet out = NewHead(src, now);
   out.resize(out.size() + all.size());

@@ -182,3 +182,28 @@ TEST_F(TableWriteTest, WrittenFileFollowsTheLayoutByteForByte) {
 }
 
 }  // namespace
+
+namespace {
+
+// The kinds the programs do not use still read as their natural types, convert on writing
+// and sort by their signedness.
+TEST_F(TableWriteTest, OtherKindsReadWriteAndSort) {
+  PutFile(Path("k.rdb"),
+          RawTable({{"b", 1, 4, 0}, {"s", 2, 5, 0}, {"l", 4, 7, 0}, {"r", 9, 15, 0}}, 19, 0));
+  ASSERT_TRUE(OpenTable(Path("k.rdb"), "k"));
+  ASSERT_TRUE(AppendRecord({int32_t{300}, int32_t{-2}, int64_t{1} << 40, int32_t{-1}}));
+  EXPECT_EQ(ReadField("b"), Value{uint8_t{255}});  // clamped to the byte's range
+  EXPECT_EQ(ReadField("s"), Value{int16_t{-2}});
+  EXPECT_EQ(ReadField("l"), Value{int64_t{1} << 40});
+  EXPECT_EQ(ReadField("r"), Value{uint32_t{0}});
+  ASSERT_TRUE(AppendRecord({uint8_t{1}, int16_t{5}, int64_t{-1}, 7.9}));
+  EXPECT_EQ(ReadField("r"), Value{uint32_t{7}});
+  ASSERT_TRUE(SortTableToFile(Path("k2.rdb"), {"s"}));
+  ASSERT_TRUE(SortTableToFile(Path("k3.rdb"), {"l"}, {false}));
+  ASSERT_TRUE(OpenTable(Path("k2.rdb"), "k2"));
+  EXPECT_EQ(ReadField("s"), Value{int16_t{-2}});
+  ASSERT_TRUE(OpenTable(Path("k3.rdb"), "k3"));
+  EXPECT_EQ(ReadField("l"), Value{int64_t{1} << 40});
+}
+
+}  // namespace
