@@ -6,7 +6,7 @@
 #include <cstring>
 #include <limits>
 
-#include "common/table/gbk_codec.h"
+#include "common/text.h"
 
 namespace table_internal {
 namespace tf = table_format;
@@ -96,7 +96,7 @@ double ClampDate(double d) {
 // Text bytes: a UTF-8 text becomes GBK, a byte set is taken as it is.
 bool TextBytes(const Value& v, std::string* out) {
   if (const auto* s = std::get_if<std::string>(&v)) {
-    *out = Utf8ToGbk(*s);
+    *out = ToGbk(*s);
     return true;
   }
   if (const auto* b = std::get_if<ByteSet>(&v)) {
@@ -139,7 +139,7 @@ Value DecodeField(const tf::Field& f, const uint8_t* record) {
       return Load<uint32_t>(p);
     case tf::kText: {
       const char* s = reinterpret_cast<const char*>(p);
-      return GbkToUtf8(std::string_view(s, strnlen(s, static_cast<size_t>(f.width))));
+      return FromGbk(std::string_view(s, strnlen(s, static_cast<size_t>(f.width))));
     }
     default:
       return ZeroValue(f);
@@ -222,7 +222,7 @@ Value ChainValue(const tf::Field& f, const ByteSet& bytes) {
   if (f.type == tf::kBytes) return bytes;
   if (bytes.empty()) return std::string{};
   const char* s = reinterpret_cast<const char*>(bytes.data());
-  return GbkToUtf8(std::string_view(s, strnlen(s, bytes.size())));
+  return FromGbk(std::string_view(s, strnlen(s, bytes.size())));
 }
 
 }  // namespace table_internal

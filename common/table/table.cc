@@ -2,7 +2,7 @@
 #include "common/table/table.h"
 
 #include "common/table/field_codec.h"
-#include "common/table/gbk_codec.h"
+#include "common/text.h"
 #include "common/table/open_tables.h"
 #include "common/table/table_sort.h"
 
@@ -140,6 +140,6 @@ bool SortTableToFile(const std::string& target, const std::vector<std::string>& 
   if (!t) return false;
   if (table_internal::IsFileOpen(target)) return SetStatus(TableStatus::kAlreadyOpen);
   std::vector<std::string> gbk;
-  for (const auto& k : keys) gbk.push_back(table_internal::Utf8ToGbk(k));
+  for (const auto& k : keys) gbk.push_back(ToGbk(k));
   return SetStatus(table_internal::SortToFile(*t, target, gbk, ascending));
 }

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <limits>
 
-#include "common/table/gbk_codec.h"
+#include "common/text.h"
 #include "common/table/range_lock.h"
 #include "common/table/table_file.h"
 
@@ -68,7 +68,7 @@ int TableFile::FindFieldUtf8(const std::string& name) {
   auto it = names_.find(name);
   if (it != names_.end()) return it->second;
   if (names_.size() > 256) names_.clear();
-  return names_[name] = FindField(Utf8ToGbk(name));
+  return names_[name] = FindField(ToGbk(name));
 }
 
 std::unique_ptr<TableFile> TableFile::Open(const std::string& path, TableStatus* status) {
