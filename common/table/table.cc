@@ -2,9 +2,9 @@
 #include "common/table/table.h"
 
 #include "common/table/field_codec.h"
-#include "common/text.h"
 #include "common/table/open_tables.h"
 #include "common/table/table_sort.h"
+#include "common/text.h"
 
 using table_internal::CurrentTable;
 using table_internal::SetStatus;

@@ -5,9 +5,9 @@
 #include <cstring>
 #include <limits>
 
-#include "common/text.h"
 #include "common/table/range_lock.h"
 #include "common/table/table_file.h"
+#include "common/text.h"
 
 namespace table_internal {
 namespace tf = table_format;
