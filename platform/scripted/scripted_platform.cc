@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "common/dates.h"
+
 namespace {
 
 // 2014-01-05 09:00:00.
@@ -112,6 +114,12 @@ void ScriptedPlatform::Balloon(ui::Unit& tip, int x, int y, const std::string& t
 }
 
 int ScriptedPlatform::PrintGrid(ui::Unit& grid, bool preview) {
-  prints_.push_back({grid.window->name, grid.name, preview});
+  DateParts today = SplitDateTime(Now());
+  PageSetup setup;
+  setup.year = today.year;
+  setup.month = today.month;
+  setup.day = today.day;
+  std::vector<Page> pages = grid.grid ? LayoutPages(*grid.grid, setup) : std::vector<Page>{};
+  prints_.push_back({grid.window->name, grid.name, preview, std::move(pages)});
   return PopOr(print_answers_, 0);
 }
