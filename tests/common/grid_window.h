@@ -20,8 +20,12 @@ inline void OnCursor(const ui::EventArgs& a) {
   Note("cursor " + At(a) + " reads " + std::to_string(GetGridCursorRow(表格窗口::高级表格1)) + "," +
        std::to_string(GetGridCursorColumn(表格窗口::高级表格1)));
 }
+// An edit of column 2 has the handler write column 3 of the row (that raises no event).
 inline void OnChanged(const ui::EventArgs& a) {
-  Note("changed " + At(a) + " " + GetGridCellData(表格窗口::高级表格1, a.row, a.col));
+  constexpr ui::GridRef g = 表格窗口::高级表格1;
+  Note("changed " + At(a) + " " + GetGridCellData(g, a.row, a.col) + " cursor " +
+       std::to_string(GetGridCursorRow(g)) + "," + std::to_string(GetGridCursorColumn(g)));
+  if (a.col == 2) SetGridCellData(g, a.row, 3, 1, Value(GetGridCellData(g, a.row, 2) + "!"));
 }
 inline void OnChoice(const ui::EventArgs& a) { Note("choice " + At(a) + " " + a.text); }
 inline void OnChar(const ui::EventArgs& a) { Note("char " + std::to_string(a.code)); }
