@@ -35,6 +35,13 @@ bool HasButton(int flags, int button) {
   }
 }
 
+// Every box the program shows is task-modal unless system-modal: the script's flags need
+// not say so.
+constexpr int kTaskModal = 0x2000;
+bool SameFlags(int shown, int expected) {
+  return (shown & ~kTaskModal) == (expected & ~kTaskModal);
+}
+
 template <class T>
 T PopOr(std::deque<T>& answers, T fallback) {
   if (answers.empty()) return fallback;
@@ -57,7 +64,7 @@ int ScriptedPlatform::MessageBox(const std::string& text, int flags, const std::
   if (!step.message_box) {
     Fail("unexpected message box " + shown + "; the script's next step is: " + step.what);
   }
-  if (step.text != text || step.flags != flags || step.title != title) {
+  if (step.text != text || !SameFlags(flags, step.flags) || step.title != title) {
     Fail("message box " + shown + " shown, but the script expected message box " +
          Describe(step.text, step.flags, step.title));
   }

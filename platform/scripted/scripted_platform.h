@@ -123,7 +123,8 @@ class ScriptedPlatform : public Platform, public ui::Backend {
                         std::function<bool(ui::Unit&)> action);
   // The last queued step is expected to be refused (a hidden or disabled unit ...).
   ScriptedPlatform& Refused();
-  // The program shows this message box next; the user presses `answer` (kPress...).
+  // The program shows this message box next; the user presses `answer` (kPress...). The
+  // task-modal bit (0x2000) that every shown box carries need not be in flags.
   ScriptedPlatform& ExpectMessageBox(const std::string& text, int flags = 0,
                                      const std::string& title = "信息：", int answer = kPressOk);
 
