@@ -65,12 +65,17 @@ TEST_F(GridUserTest, AReadOnlyCellRefusesTheUserButTakesTheProgramsWrite) {
     EXPECT_TRUE(SetGridCellData(kGrid, 2, 1, 1, Value(std::string("程序"))));
     EXPECT_TRUE(SetGridCellFlag(kGrid, 3, 2, 3, 2, false));
   });
-  script_.TypeCell(kGrid, 3, 2, "可改");
-  ASSERT_TRUE(RunGrid([] { SetGridCellFlag(kGrid, 1, 1, 3, 2, true); },
-                      [] {
-                        EXPECT_EQ(GetGridCellData(kGrid, 2, 1), "程序");
-                        EXPECT_EQ(GetGridCellData(kGrid, 3, 2), "可改");
-                      }))
+  script_.TypeCell(kGrid, 3, 2, "可改").ChooseCell(kGrid, 1, 2, "出库").Refused();
+  ASSERT_TRUE(RunGrid(
+      [] {
+        SetGridColumnType(kGrid, 2, 4);
+        AddGridChoiceItem(kGrid, 2, "出库");
+        SetGridCellFlag(kGrid, 1, 1, 3, 2, true);
+      },
+      [] {
+        EXPECT_EQ(GetGridCellData(kGrid, 2, 1), "程序");
+        EXPECT_EQ(GetGridCellData(kGrid, 3, 2), "可改");
+      }))
       << failure_;
   EXPECT_EQ(Log(), (Strings{"changed 3,2 可改 cursor 3,2"}));
 }
