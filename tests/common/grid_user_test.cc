@@ -167,4 +167,25 @@ TEST_F(GridUserTest, CharactersKeysAndTheRightButtonReachTheirHandlers) {
   EXPECT_EQ(Log(), (Strings{"char 65", "key 13", "right up 3,2", "char 8"}));
 }
 
+TEST_F(GridUserTest, AnUnexpectedRefusalOrEditFailsNamingTheStep) {
+  script_.TypeCell(kGrid, 0, 1, "abc");
+  EXPECT_FALSE(RunGrid([] {}));
+  EXPECT_NE(failure_.find("type \"abc\" into cell (0, 1) of 表格窗口.高级表格1: refused"),
+            std::string::npos)
+      << failure_;
+  ScriptedPlatform script;
+  script.ClickCell(kGrid, 1, 1).Refused();
+  std::string failure;
+  EXPECT_FALSE(RunScripted(
+      script,
+      [&] {
+        ui::LoadStartWindow(GridWindowDecl());
+        script.PerformSteps();
+      },
+      &failure));
+  EXPECT_NE(failure.find("click cell (1, 1) of 表格窗口.高级表格1: expected to be refused"),
+            std::string::npos)
+      << failure;
+}
+
 }  // namespace
