@@ -1,2 +1,12 @@
 // rentdesk: the rental ledger.
-int main() { return 0; }
+#include "platform/qt/qt_platform.h"
+
+int main(int argc, char** argv) {
+  qtp::StartApplication(argc, argv);
+  qtp::QtPlatform platform;
+  InstallPlatform(&platform);
+  ui::SetBackend(&platform.Windows());
+  ui::SetBackend(nullptr);
+  InstallPlatform(nullptr);
+  return 0;
+}
