@@ -5,8 +5,6 @@ int main(int argc, char** argv) {
   qtp::StartApplication(argc, argv);
   qtp::QtPlatform platform;
   InstallPlatform(&platform);
-  ui::SetBackend(&platform.Windows());
-  ui::SetBackend(nullptr);
   InstallPlatform(nullptr);
   return 0;
 }
