@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDateTime>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <cmath>
 
 #include "platform/qt/qt_font.h"
 #include "platform/qt/qt_keys.h"
@@ -85,6 +89,47 @@ TEST(QtFontTest, DeclaredFacesFallBackToInstalledCjkFonts) {
   EXPECT_EQ(font.families().value(0), QString("微软雅黑"));
   EXPECT_EQ(qtp::MakeFont(ui::Font{"宋体", -12, 0}).pixelSize(), 12);
   EXPECT_EQ(qtp::MakeFont(ui::Font{"宋体", -12, 0}).weight(), QFont::Normal);
+}
+
+}  // namespace
+
+namespace {
+
+// Presses the button of the message box that will be open next, once the loop runs.
+void AnswerNextMessageBox(QMessageBox::StandardButton button, QString* seen_text,
+                          QString* seen_title) {
+  QTimer::singleShot(0, [=] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    *seen_text = box->text();
+    *seen_title = box->windowTitle();
+    box->button(button)->click();
+  });
+}
+
+TEST(QtMessageBoxTest, AnswersComeBackAsRawIds) {
+  qtp::QtPlatform platform;
+  const struct {
+    int flags;
+    QMessageBox::StandardButton answer;
+    int id;
+  } cases[] = {{0x00, B::Ok, 1},     {0x21, B::Cancel, 2}, {0x02, B::Abort, 3}, {0x05, B::Retry, 4},
+               {0x02, B::Ignore, 5}, {0x24, B::Yes, 6},    {0x33, B::No, 7}};
+  for (const auto& c : cases) {
+    QString text, title;
+    AnswerNextMessageBox(c.answer, &text, &title);
+    EXPECT_EQ(platform.MessageBox("找不到tallybench。", c.flags, "信息："), c.id) << c.flags;
+    EXPECT_EQ(text, QString("找不到tallybench。"));
+    EXPECT_EQ(title, QString("信息："));
+  }
+}
+
+TEST(QtMessageBoxTest, EscapeMeansCancelOrTheOnlyButton) {
+  qtp::QtPlatform platform;
+  for (const auto& [flags, id] : {std::pair{0x01, 2}, std::pair{0x00, 1}}) {
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    EXPECT_EQ(platform.MessageBox("确定要删除吗？", flags, "信息："), id) << flags;
+  }
 }
 
 }  // namespace
