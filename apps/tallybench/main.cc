@@ -3,8 +3,5 @@
 
 int main(int argc, char** argv) {
   qtp::StartApplication(argc, argv);
-  qtp::QtPlatform platform;
-  InstallPlatform(&platform);
-  InstallPlatform(nullptr);
   return 0;
 }

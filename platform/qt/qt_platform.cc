@@ -39,13 +39,6 @@ QMessageBox::StandardButton EscapeButtonOf(int buttons) {
 
 }  // namespace
 
-QApplication* StartApplication(int& argc, char** argv) {
-  auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
-  if (!app) app = new QApplication(argc, argv);
-  app->setQuitOnLastWindowClosed(false);
-  return app;
-}
-
 int MessageBoxButtons(int flags) {
   using B = QMessageBox;
   switch (flags & 0x0F) {

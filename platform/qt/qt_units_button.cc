@@ -51,13 +51,10 @@ void ShowModelChecks(WindowView* view) {
 
 QWidget* MakeButtonWidget(WindowView* view, ui::Unit& u) {
   QAbstractButton* button = NewButton(view, u);
-  QObject::connect(button, &QAbstractButton::pressed, view, [view, &u] {
-    if (view->Live()) ui::user::MouseDown(u);
-  });
+  // A click is the press, the release and the click of the model.
   QObject::connect(button, &QAbstractButton::clicked, view, [view, &u] {
     if (!view->Live()) return;
     ui::user::Click(u);
-    if (view->Live()) ui::user::MouseUp(u);
     if (view->Live()) ShowModelChecks(view);
   });
   return button;

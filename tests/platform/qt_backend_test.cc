@@ -78,12 +78,12 @@ TEST_F(QtBackendTest, UnitsStandAtTheirDeclaredPlacesWithTheirCaptions) {
   EXPECT_EQ(label->text(), QString("合同编号："));
   EXPECT_EQ(label->geometry(), QRect(10, 10, 200, 24));
   EXPECT_EQ(label->font().pixelSize(), 20);
-  EXPECT_EQ(WidgetOf<ui::Kind::kButton, QPushButton>(D::按钮1)->text(), QString("确定"));
-  EXPECT_EQ(WidgetOf<ui::Kind::kEdit, QLineEdit>(D::编辑框1)->text(), QString("建设单位"));
-  EXPECT_EQ(WidgetOf<ui::Kind::kEdit, QLineEdit>(D::编辑框2)->echoMode(), QLineEdit::Password);
-  EXPECT_NE(WidgetOf<ui::Kind::kEdit, QPlainTextEdit>(D::编辑框4), nullptr);
-  EXPECT_EQ(WidgetOf<ui::Kind::kGroupBox, QGroupBox>(D::分组框1)->title(), QString("计算方法"));
-  EXPECT_EQ(WidgetOf<ui::Kind::kCombo, QComboBox>(D::组合框1)->count(), 2);
+  EXPECT_EQ((WidgetOf<ui::Kind::kButton, QPushButton>(D::按钮1)->text()), QString("确定"));
+  EXPECT_EQ((WidgetOf<ui::Kind::kEdit, QLineEdit>(D::编辑框1)->text()), QString("建设单位"));
+  EXPECT_EQ((WidgetOf<ui::Kind::kEdit, QLineEdit>(D::编辑框2)->echoMode()), QLineEdit::Password);
+  EXPECT_NE((WidgetOf<ui::Kind::kEdit, QPlainTextEdit>(D::编辑框4)), nullptr);
+  EXPECT_EQ((WidgetOf<ui::Kind::kGroupBox, QGroupBox>(D::分组框1)->title()), QString("计算方法"));
+  EXPECT_EQ((WidgetOf<ui::Kind::kCombo, QComboBox>(D::组合框1)->count()), 2);
 
   // Units in a group box or on a tab page sit in it, placed relative to it.
   QWidget* radio = WidgetOf(D::单选框1);
