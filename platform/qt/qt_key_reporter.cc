@@ -23,9 +23,10 @@ bool KeyReporter::eventFilter(QObject*, QEvent* event) {
   if (event->type() != QEvent::KeyPress || !view_->Live()) return false;
   auto* key = static_cast<QKeyEvent*>(event);
   const int vk = VirtualKey(key->key());
-  if (vk != 0) ui::user::Key(unit_, vk);
+  if (vk != 0) grid_ ? ui::user::GridKey(unit_, vk) : ui::user::Key(unit_, vk);
   const int code = CharCode(key->text());
-  if (code != 0 && view_->Live()) ui::user::Char(unit_, code);
+  if (code != 0 && view_->Live())
+    grid_ ? ui::user::GridChar(unit_, code) : ui::user::Char(unit_, code);
   return false;
 }
 
