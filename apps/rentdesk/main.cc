@@ -3,5 +3,8 @@
 
 int main(int argc, char** argv) {
   qtp::StartApplication(argc, argv);
+  qtp::QtPlatform platform;
+  InstallPlatform(&platform);
+  InstallPlatform(nullptr);
   return 0;
 }

@@ -23,6 +23,8 @@ QPixmap AssetPixmap(const std::string& name) {
   QPixmap pixmap;
   if (!bytes.empty() && DecodeJpeg(bytes.data(), bytes.size(), &picture)) {
     pixmap = QPixmap::fromImage(ToImage(picture));
+  } else if (!bytes.empty()) {
+    pixmap.loadFromData(bytes.data(), static_cast<uint>(bytes.size()));  // an icon, a bitmap
   }
   cache[name] = pixmap;
   return pixmap;

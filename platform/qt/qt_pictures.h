@@ -10,8 +10,8 @@ namespace qtp {
 
 // The decoded picture as a QImage (null for an empty picture).
 QImage ToImage(const Picture& picture);
-// The stored JPEG asset of that name as a pixmap; null when there is none or it does not decode.
-// Decoded once per name.
+// The stored picture asset of that name as a pixmap (JPEG through libjpeg, other formats
+// through Qt); null when there is none or it does not decode. Decoded once per name.
 QPixmap AssetPixmap(const std::string& name);
 
 }  // namespace qtp

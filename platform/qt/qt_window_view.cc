@@ -1,6 +1,7 @@
 #include "platform/qt/qt_window_view.h"
 
 #include <QCloseEvent>
+#include <QIcon>
 #include <QPainter>
 #include <QResizeEvent>
 #include <algorithm>
@@ -35,6 +36,7 @@ WindowView::WindowView(ui::Window& w) : model_(&w) {
   setAttribute(Qt::WA_DeleteOnClose, false);
   setWindowTitle(Q(w.title));
   if (w.modal) setWindowModality(Qt::ApplicationModal);
+  if (w.decl && !w.decl->icon.empty()) setWindowIcon(QIcon(AssetPixmap(w.decl->icon)));
   QPixmap picture = w.decl ? AssetPixmap(w.decl->picture) : QPixmap();
   client_ = new ClientArea(this, picture);
   BuildMenuBar();
