@@ -21,8 +21,7 @@ void QtBackend::Created(ui::Window& w) {
   auto* view = new WindowView(w);
   views_[&w] = view;
   view->BuildUnits();
-  view->Apply(ui::Prop::kGeometry);
-  view->Apply(ui::Prop::kVisible);
+  view->Apply(ui::Prop::kGeometry);  // shown when the model says so, after its created event
 }
 
 void QtBackend::Destroyed(ui::Window& w) {

@@ -47,7 +47,11 @@ void QtBackend::PlaySound(const ByteSet& wav, bool loop) {
   player_->setArguments({Q(sound_file_)});
   if (loop) {
     QProcess* process = player_.get();
-    QObject::connect(process, &QProcess::finished, process, [process] { process->start(); });
+    // Again after each whole play; a player that fails is not restarted.
+    QObject::connect(process, &QProcess::finished, process,
+                     [process](int code, QProcess::ExitStatus status) {
+                       if (code == 0 && status == QProcess::NormalExit) process->start();
+                     });
   }
   player_->start();
 }

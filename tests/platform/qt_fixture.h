@@ -13,7 +13,7 @@
 namespace qtest {
 
 class QtWindowTest : public ::testing::Test {
- protected:
+ public:
   void SetUp() override {
     InstallPlatform(&platform_);
     ui::SetBackend(&platform_.Windows());

@@ -83,6 +83,26 @@ TEST_F(QtWindowTest, ModalWindowReturnsWhenDestroyed) {
   EXPECT_EQ(ui::FindWindow(kDialog), nullptr);
 }
 
+bool g_shown_at_created = true;
+void OnDialogCreated() {
+  g_shown_at_created = QtWindowTest::WindowWidget(kDialog)->isVisible();
+  ui::SetText(kDialogClose, "好");  // the created handler's writes show
+}
+
+TEST_F(QtWindowTest, WindowShowsOnlyAfterItsCreatedEvent) {
+  ui::WindowDecl decl;
+  decl.name = kDialog.name;
+  decl.rect = {100, 100, 300, 200};
+  decl.units = {ui::Declare(kDialogClose, {10, 10, 80, 28}).Text("关闭")};
+  decl.bindings = {ui::BindWindow(ui::Event::kCreated, OnDialogCreated)};
+  ASSERT_TRUE(ui::LoadStartWindow(decl));
+  EXPECT_FALSE(g_shown_at_created);
+  EXPECT_TRUE(WindowWidget(kDialog)->isVisible());
+  EXPECT_EQ((WidgetOf<ui::Kind::kButton, QPushButton>(kDialogClose)->text()), QString("好"));
+  ui::SetWindowVisible(kDialog, false);
+  EXPECT_FALSE(WindowWidget(kDialog)->isVisible());
+}
+
 TEST_F(QtWindowTest, MessageLoopEndsWithTheLastWindow) {
   const ui::WindowDecl decl = demo::MakeDemoWindow();
   ASSERT_TRUE(ui::LoadStartWindow(decl));
