@@ -39,8 +39,14 @@ const char* CellPattern(int type) {
   return nullptr;
 }
 
-QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                     const QModelIndex& index) const {
+  QWidget* editor = MakeEditor(parent, index);
+  if (on_editor_) on_editor_(editor);
+  return editor;
+}
+
+QWidget* GridDelegate::MakeEditor(QWidget* parent, const QModelIndex& index) const {
   const ColumnKind* kind = KindOf(index);
   if (kind && IsChoiceType(kind->type)) return MakeChoiceEditor(parent, *kind, this);
   auto* edit = new QLineEdit(parent);

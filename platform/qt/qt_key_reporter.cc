@@ -1,6 +1,8 @@
 #include "platform/qt/qt_key_reporter.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QWidget>
 
 #include "platform/qt/qt_keys.h"
 #include "platform/qt/qt_window_view.h"
@@ -19,8 +21,19 @@ int CharCode(const QString& typed) {
                                                                          : static_cast<int>(code);
 }
 
-bool KeyReporter::eventFilter(QObject*, QEvent* event) {
+namespace {
+// True when the key press reached watched only on its way up from a widget inside it that
+// has the focus (a grid's cell editor, which reports its own keys).
+bool PassedOnFromInside(QObject* watched) {
+  auto* widget = qobject_cast<QWidget*>(watched);
+  QWidget* focus = QApplication::focusWidget();
+  return widget && focus && focus != widget && widget->isAncestorOf(focus);
+}
+}  // namespace
+
+bool KeyReporter::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress || !view_->Live()) return false;
+  if (PassedOnFromInside(watched)) return false;
   auto* key = static_cast<QKeyEvent*>(event);
   const int vk = VirtualKey(key->key());
   if (vk != 0) grid_ ? ui::user::GridKey(unit_, vk) : ui::user::Key(unit_, vk);

@@ -1,5 +1,7 @@
 // Grid units: a table view over the grid model, its headings the grid's fixed rows.
+#include <QComboBox>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QTableView>
 
@@ -72,7 +74,8 @@ QWidget* MakeGridWidget(WindowView* view, ui::Unit& u) {
   auto* table = new GridView(view->client());
   auto* model = new GridTable(view, u, table);
   table->setModel(model);
-  table->setItemDelegate(new GridDelegate(table));
+  table->setItemDelegate(new GridDelegate(
+      table, [view, &u](QWidget* editor) { new KeyReporter(view, u, editor, true); }));
   table->horizontalHeader()->hide();  // the grid's own fixed rows are its headings
   table->verticalHeader()->hide();
   table->setSelectionMode(QAbstractItemView::SingleSelection);

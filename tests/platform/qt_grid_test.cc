@@ -175,6 +175,28 @@ TEST_F(QtGridTest, ClicksKeysAndTheRightButtonReachTheHandlers) {
   EXPECT_EQ(seen.last.col, 1);
 }
 
+TEST_F(QtGridTest, KeysTypedIntoACellEditorAreReportedOnce) {
+  QWidget* window = WindowWidget(kWindow);
+  window->activateWindow();
+  table_->setFocus();
+  table_->setCurrentIndex(At(2, 1));
+  table_->edit(At(2, 1));
+  auto* editor = table_->viewport()->findChild<QLineEdit*>();
+  ASSERT_NE(editor, nullptr);
+  editor->setFocus();
+  for (auto [key, text] : {std::pair{Qt::Key_7, "7"}, std::pair{Qt::Key_Return, "\r"}}) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : editor,
+                            &press);
+  }
+  EXPECT_EQ(seen.keys, 2);
+  EXPECT_EQ(seen.chars, 2);
+  EXPECT_EQ(seen.last.code, 13);
+  Settle();
+  EXPECT_EQ(GetGridCellData(kGrid, 2, 1), "7");  // Enter committed the edit
+  EXPECT_EQ(seen.changed, 1);
+}
+
 TEST_F(QtGridTest, PagesPrintToPdfAndRender) {
   SetGridPrintTitle(kGrid, "租金结算单", "黑体字", 20, true, 2);
   SetGridPageNumberPosition(kGrid, 2);
@@ -204,11 +226,13 @@ TEST_F(QtGridTest, PagesPrintToPdfAndRender) {
   EXPECT_GT(dark, 50);  // the title is drawn
 }
 
-TEST_F(QtGridTest, PreviewClosesWithoutError) {
-  QTimer::singleShot(50, [] {
-    if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
-  });
-  EXPECT_EQ(platform_.Windows().PrintGrid(*ui::FindUnit(kGrid), true), 0);
+TEST_F(QtGridTest, PreviewAndPrintDialogsCloseWithoutError) {
+  for (bool preview : {true, false}) {
+    QTimer::singleShot(50, [] {
+      if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
+    });
+    EXPECT_EQ(platform_.Windows().PrintGrid(*ui::FindUnit(kGrid), preview), 0) << preview;
+  }
 }
 
 }  // namespace
