@@ -8,6 +8,7 @@
 #include "common/grid/grid_file.h"
 #include "common/grid/grid_file_format.h"
 #include "common/grid/grid_model.h"
+#include "common/text.h"
 
 using namespace grid_internal;
 
@@ -45,7 +46,7 @@ bool ReadCounts(ByteReader& in, Block* b) {
 std::string FieldText(ByteReader& in, size_t n, bool* ok) {
   std::string gbk;
   *ok = *ok && in.Text(n, &gbk);
-  return GbkToUtf8(gbk);
+  return FromGbk(gbk);
 }
 
 // The print title and the page options (versions 5 and 6).

@@ -7,6 +7,7 @@
 #include "common/grid/grid_file.h"
 #include "common/grid/grid_file_format.h"
 #include "common/grid/grid_model.h"
+#include "common/text.h"
 
 using namespace grid_internal;
 
@@ -55,7 +56,7 @@ CellLists Collect(const GridModel& g) {
 
 // A text as a zero-terminated GBK field of n bytes.
 void FixedText(ByteWriter& w, const std::string& utf8, size_t n) {
-  w.Fixed(CutGbk(Utf8ToGbk(utf8), n - 1), n);
+  w.Fixed(CutGbk(ToGbk(utf8), n - 1), n);
 }
 
 void WriteBlock(ByteWriter& w, const GridModel& g, const CellLists& lists) {
@@ -90,8 +91,8 @@ void WriteKinds(ByteWriter& w, const GridModel& g) {
   for (const auto& [col, kind] : g.kinds()) {
     w.I32(col);
     w.I32(kKindBase + kind.type);
-    w.Fixed(CutGbk(Utf8ToGbk(kind.text1), kKindText1Size), kKindText1Size);
-    w.Fixed(CutGbk(Utf8ToGbk(kind.text2), kKindText2Size), kKindText2Size);
+    w.Fixed(CutGbk(ToGbk(kind.text1), kKindText1Size), kKindText1Size);
+    w.Fixed(CutGbk(ToGbk(kind.text2), kKindText2Size), kKindText2Size);
     w.I32(kind.number1);
     w.I32(kind.number2);
     w.I32(static_cast<int64_t>(kind.choices.size()));
@@ -111,7 +112,7 @@ void WriteMerges(ByteWriter& w, const GridModel& g) {
 void WriteCells(ByteWriter& w, const CellLists& lists) {
   for (const auto* entry : lists.content) {
     const GridCell& cell = entry->second;
-    std::string text = Utf8ToGbk(cell.text);
+    std::string text = ToGbk(cell.text);
     w.I32(entry->first.first);
     w.I32(entry->first.second);
     w.I32(static_cast<int64_t>(text.size()) + 1);
