@@ -20,7 +20,8 @@ class ContractPickTest : public LedgerWindowTest {
   // The clerk enters one rental docket of pipes in the open entry window.
   void EnterPipes(const std::string& metres) {
     GridEdit(E::高级表格1, 1, 1, metres);
-    script_.Click(E::按钮1).ExpectMessageBox("添加成功");
+    script_.Click(E::按钮1);
+    Expect("添加成功");
   }
   void Pick(int row) { GridClick(P::高级表格1, row).Click(P::按钮1); }
 };
@@ -28,7 +29,8 @@ class ContractPickTest : public LedgerWindowTest {
 TEST_F(ContractPickTest, WithoutARowTheLastContractIsSeededAndThePickStaysOpen) {
   AppendContract("甲", 1, ByteSet{1});
   AppendContract("乙", 2);
-  script_.Click(P::按钮1).ExpectMessageBox(kNoPick, kMbIconQuestion).Do([] {
+  script_.Click(P::按钮1);
+  Expect(kNoPick, kMbIconQuestion).Do([] {
     EXPECT_EQ(ui::GetTitle(P::self), " 请选择合同");
     EXPECT_EQ(Cell(P::高级表格1, 2, 2), "乙");
     EXPECT_EQ(Cell(P::高级表格1, 0, 9), "洗油费单价");
@@ -44,7 +46,7 @@ TEST_F(ContractPickTest, WithoutARowTheLastContractIsSeededAndThePickStaysOpen) 
 TEST_F(ContractPickTest, TheHeaderRowIsNoPick) {
   AppendContract("甲", 1, ByteSet{1});
   Pick(0);
-  script_.ExpectMessageBox(kNoPick, kMbIconQuestion).Close(P::self);
+  Expect(kNoPick, kMbIconQuestion).Close(P::self);
   RunWindow(ContractPickWindowDecl());
   EXPECT_EQ(PickedContract.record, -1);
   EXPECT_EQ(DocketBytes(1), ByteSet{1});
@@ -123,7 +125,7 @@ TEST_F(ContractPickTest, AWorkingFileThatCannotBeWrittenEndsThePick) {
   AppendContract("甲", 1);
   ASSERT_TRUE(MakeDirectory(WorkingDocketFile()));
   Pick(1);
-  script_.ExpectMessageBox("选择合同写出数据库失败");
+  Expect("选择合同写出数据库失败");
   RunWindow(ContractPickWindowDecl());
   EXPECT_FALSE(SelectTable("出租数据"));
 }
@@ -131,7 +133,7 @@ TEST_F(ContractPickTest, AWorkingFileThatCannotBeWrittenEndsThePick) {
 TEST_F(ContractPickTest, DocketsThatAreNoTableEndThePick) {
   AppendContract("甲", 1, ByteSet{'n', 'o', 't'});
   Pick(1);
-  script_.ExpectMessageBox("选择合同打开数据库失败");
+  Expect("选择合同打开数据库失败");
   RunWindow(ContractPickWindowDecl());
   EXPECT_EQ(DocketBytes(1), (ByteSet{'n', 'o', 't'}));
 }
@@ -160,7 +162,7 @@ TEST_F(ContractPickTest, AnUnreadableWorkingFileIsNotStoredBack) {
     SCOPED_TRACE(c.what);
     Pick(1);
     script_.Do([] { EXPECT_TRUE(CloseTable("出租数据")); }).Do(c.spoil).Click(E::按钮4);
-    script_.ExpectMessageBox("出租单录入数据库失败");
+    Expect("出租单录入数据库失败");
     RunWindow(ContractPickWindowDecl());
     EXPECT_EQ(DocketBytes(1), stored);
   }

@@ -52,7 +52,8 @@ TEST_F(ContractWindowTest, AnEmptyTableShowsTheHeaderRowAndTheDefaultStartDate) 
 TEST_F(ContractWindowTest, SerialsCountUpAndReuseTheLowestFreed) {
   AddByHand("甲");
   script_.Type(W::编辑框2, "乙").Click(W::按钮5).Type(W::编辑框2, "丙").Click(W::按钮5);
-  GridClick(W::高级表格1, 1).Click(W::按钮3).ExpectMessageBox(kAskDelete, kMbOkCancel);
+  GridClick(W::高级表格1, 1).Click(W::按钮3);
+  Expect(kAskDelete, kMbOkCancel);
   script_.Do([] { EXPECT_EQ(Cell(W::高级表格1, 1, 2), "乙"); });
   AddByHand("丁");
   Open();
@@ -113,7 +114,8 @@ TEST_F(ContractWindowTest, ModifyKeepsSerialAndDocketsAndEmptiesTheName) {
     EXPECT_EQ(Cell(W::高级表格1, 1, 2), "甲改");
     EXPECT_EQ(Cell(W::高级表格1, 1, 6), "0.3");
   });
-  script_.Click(W::按钮5).ExpectMessageBox(kIncomplete, kMbIconInformation);
+  script_.Click(W::按钮5);
+  Expect(kIncomplete, kMbIconInformation);
   Open();
   ASSERT_EQ(GetRecordCount(), 2);
   EXPECT_EQ(Name(1), "甲改");
@@ -126,7 +128,7 @@ TEST_F(ContractWindowTest, ModifyKeepsSerialAndDocketsAndEmptiesTheName) {
 
 TEST_F(ContractWindowTest, AnEmptyNameIsRefused) {
   script_.Click(W::按钮1).Type(W::编辑框1, "12").Click(W::按钮5);
-  script_.ExpectMessageBox(kIncomplete, kMbIconInformation);
+  Expect(kIncomplete, kMbIconInformation);
   Open();
   EXPECT_EQ(GetRecordCount(), 0);
 }
@@ -165,8 +167,10 @@ TEST_F(ContractWindowTest, ColumnsNineAndTenShowWashPriceThenRemark) {
 TEST_F(ContractWindowTest, TheHeaderRowChoosesNoContract) {
   AppendContract("甲", 1);
   GridClick(W::高级表格1, 0).Do([] { EXPECT_EQ(ui::GetText(W::编辑框2), ""); });
-  script_.Click(W::按钮4).ExpectMessageBox(kNoRow);
-  script_.Click(W::按钮3).ExpectMessageBox(kNoRow);
+  script_.Click(W::按钮4);
+  Expect(kNoRow);
+  script_.Click(W::按钮3);
+  Expect(kNoRow);
   Open();
   EXPECT_EQ(GetRecordCount(), 1);
   EXPECT_EQ(EditedContractRecord, 0);
@@ -174,8 +178,10 @@ TEST_F(ContractWindowTest, TheHeaderRowChoosesNoContract) {
 
 TEST_F(ContractWindowTest, EditAndDeleteWithoutACursorRowAreRefused) {
   AppendContract("甲", 1);
-  script_.Click(W::按钮4).ExpectMessageBox(kNoRow);
-  script_.Click(W::按钮3).ExpectMessageBox(kNoRow);
+  script_.Click(W::按钮4);
+  Expect(kNoRow);
+  script_.Click(W::按钮3);
+  Expect(kNoRow);
   Open();
   EXPECT_EQ(GetRecordCount(), 1);
 }
@@ -187,12 +193,13 @@ TEST_F(ContractWindowTest, DeleteEndsEditingSoThatSaveOverwritesNothing) {
   AppendContract("乙", 2);
   AppendContract("丙", 3);
   GridClick(W::高级表格1, 2).Click(W::按钮4).Click(W::按钮3);
-  script_.ExpectMessageBox(kAskDelete, kMbOkCancel).Do([] {
+  Expect(kAskDelete, kMbOkCancel).Do([] {
     EXPECT_TRUE(FormDisabled());
     EXPECT_EQ(ContractAddMode, 0);
     EXPECT_EQ(Cell(W::高级表格1, 2, 2), "丙");
   });
-  script_.Click(W::按钮5).ExpectMessageBox(kNoRow);
+  script_.Click(W::按钮5);
+  Expect(kNoRow);
   Open();
   ASSERT_EQ(GetRecordCount(), 2);
   EXPECT_EQ(Name(2), "丙");
@@ -202,7 +209,7 @@ TEST_F(ContractWindowTest, DeleteEndsEditingSoThatSaveOverwritesNothing) {
 TEST_F(ContractWindowTest, ACancelledDeleteKeepsTheContract) {
   AppendContract("甲", 1);
   GridClick(W::高级表格1, 1).Click(W::按钮3);
-  script_.ExpectMessageBox(kAskDelete, kMbOkCancel, "信息：", kPressCancel);
+  Expect(kAskDelete, kMbOkCancel, kPressCancel);
   Open();
   EXPECT_EQ(GetRecordCount(), 1);
   EXPECT_EQ(EditedContractRecord, 1);
