@@ -63,12 +63,10 @@ class LedgerWindowTest : public ::testing::Test {
     EXPECT_TRUE(ok) << failure;
   }
 
-  // The program shows this message box next, task-modal under the default title; the clerk
-  // presses answer.
+  // The program shows this message box next under the default title; the clerk presses answer.
   ScriptedPlatform& Expect(const std::string& text, int flags = 0, int answer = kPressOk) {
-    return script_.ExpectMessageBox(text, flags | kTaskModal, "信息：", answer);
+    return script_.ExpectMessageBox(text, flags, "信息：", answer);
   }
-  static constexpr int kTaskModal = 0x2000;
 
   // The clerk puts the grid cursor on a cell.
   ScriptedPlatform& GridClick(ui::GridRef g, int row, int col = 0) {
