@@ -1,0 +1,26 @@
+#include "ledger/settings_window_file.h"
+
+#include "common/ini.h"
+#include "common/text.h"
+#include "ledger/program_state.h"
+
+namespace {
+
+constexpr char kSection[] = "用户设置";
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+
+}  // namespace
+
+std::string ReadUserSetting(const std::string& key) {
+  return ReadIniItem(SettingsFilePath(), kSection, key);
+}
+
+bool WriteUserSetting(const std::string& key, const std::string& value) {
+  return WriteIniItem(SettingsFilePath(), kSection, key, value);
+}
+
+bool StoresAsWritten(const std::string& value) {
+  if (!value.empty() && (IsBlank(value.front()) || IsBlank(value.back()))) return false;
+  return FromGbk(ToGbk(value)) == value;
+}
