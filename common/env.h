@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "common/value.h"
 
@@ -40,6 +41,10 @@ class Env {
   virtual bool Remove(const std::string& path) = 0;
   // Replaces to with from in one step.
   virtual bool Rename(const std::string& from, const std::string& to) = 0;
+  // The names in folder path (without "." and ".."); false when it cannot be listed.
+  virtual bool ListDirectory(const std::string& path, std::vector<std::string>* names) {
+    return false;
+  }
 };
 
 // The real file system.

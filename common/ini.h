@@ -8,7 +8,8 @@
 std::string ReadIniItem(const std::string& path, const std::string& section,
                         const std::string& key, const std::string& def = "");
 // Writes key=value; key nullopt deletes the section, value nullopt deletes the key.
-// The file is replaced whole, so a failed write leaves the old file as it was.
+// The file is replaced whole, so a failed write leaves the old file as it was. False also for
+// a name or value with a line break, a section with ']', a key with '=' or starting with '['.
 bool WriteIniItem(const std::string& path, const std::string& section,
                   const std::optional<std::string>& key,
                   const std::optional<std::string>& value);

@@ -12,3 +12,7 @@ inline constexpr int kIdOk = 0, kIdCancel = 1, kIdYes = 5, kIdNo = 6;
 
 // Shows the message (as ToText shows it) with the flags and title ("信息：" by default).
 int ShowMessageBox(const std::string& message, int flags = 0, const std::string& title = "信息：");
+int ShowMessageBox(const char* message, int flags = 0, const std::string& title = "信息：");
+// Any value: numbers, dates, bools and byte sets as ToText writes them; an omitted value shows
+// an empty message.
+int ShowMessageBox(const Value& message, int flags = 0, const std::string& title = "信息：");

@@ -6,7 +6,8 @@
 
 #include "common/value.h"
 
-// UTF-8 -> GBK bytes (characters GBK lacks become '?').
+// UTF-8 -> GBK bytes (characters GBK lacks become '?'; bytes that are not UTF-8, such as the
+// half character TextRight keeps, pass through unchanged).
 std::string ToGbk(std::string_view utf8);
 // GBK bytes -> UTF-8 (invalid bytes become U+FFFD; a lone lead byte at the end is dropped).
 std::string FromGbk(std::string_view gbk);
@@ -25,12 +26,15 @@ std::string ToText(const std::string& v);
 // characters first made half-width); anything that is no number gives 0.
 double ToNumber(const Value& v);
 double ToNumber(const std::string& v);
+double ToNumber(const char* v);
 float ToFloat(const Value& v);
 float ToFloat(const std::string& v);
+float ToFloat(const char* v);
 double AbsoluteValue(double v);
 // Length in GBK bytes.
 int GetTextLength(const std::string& text);
-// The last n GBK bytes (may split a character; the half is kept as a byte).
+// The last n GBK bytes (may split a character; the half is kept as a raw byte, so that
+// ToGbk of the result is exactly those n bytes).
 std::string TextRight(const std::string& text, int n);
 // Rounds half away from zero to places decimals (negative places: tens, hundreds ...).
 double RoundNumber(double v, int places = 0);

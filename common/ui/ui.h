@@ -196,6 +196,7 @@ class Unit {
   InputMode mode = InputMode::kPlain;
   bool visible = true, disabled = false, checked = false;
   std::vector<std::string> items;
+  std::vector<int> item_data;   // combo: the data of each item
   std::vector<int> item_widths;
   int selected = -1;            // combo: selected index; tab: current page; list view: item
   DateTime date{};              // date box
@@ -219,6 +220,11 @@ class Window {
   bool destroy_pending = false;  // DestroyWindowUnit without at-once, inside a handler
   std::vector<std::unique_ptr<Unit>> units;  // declaration order; menu items included
   void* realisation = nullptr;
+  // Framework bookkeeping.
+  bool destroying = false;  // its destroying event is running
+  int destroy_level = 0;    // the message-loop level at which the deferred destruction was asked
+  int shown_order = 0;      // larger = shown later
+  int pins = 0;             // user actions and modal loads running on it; kept until 0
   // The unit of that name, or nullptr.
   Unit* Find(const std::string& unit_name) const;
 };
@@ -256,6 +262,7 @@ class Backend {
 // ---- Window operations (Parts' names) ----
 // Creates the window from its declaration, runs its created event, shows it (unless declared
 // hidden); modal: returns only when the window has been destroyed. True on success.
+// The declaration must outlive the window. False when a window of that name is open.
 bool LoadWindow(const WindowDecl& decl, bool modal);
 // Creates the program's first window (hidden when declared so), without running a loop.
 bool LoadStartWindow(const WindowDecl& decl);
@@ -322,9 +329,13 @@ GridModel& Grid(GridRef r);
 // Tells the realisation that the grid's model changed (the grid operations call it).
 void GridTouched(GridRef r);
 
-// Normalises text typed into an integer edit box: the whole 32-bit number it starts with,
-// clamped to the limits ("" stays "").
+// Normalises text typed into an integer edit box: the whole 32-bit number it starts with
+// (after blanks, with an optional sign), clamped to the limits; text that does not start with
+// a number becomes "" (the box then reads as empty, which counts as 0).
 std::string NormaliseIntegerText(const std::string& typed);
+// Normalises text typed into a decimal edit box: the longest prefix that is a decimal number
+// (optional sign, digits, one point); "" when there is none.
+std::string NormaliseDecimalText(const std::string& typed);
 
 // ---- The user's actions, as the realisations report them ----
 // Each updates the model as the user would and runs the bound handler, then the deferred
@@ -357,8 +368,11 @@ bool GridRightUp(Unit& grid, int row, int col);
 // Runs the handler bound to (u, e) for a user action, then the deferred destructions.
 // False (nothing run) when u's window does not take input now or u is hidden or disabled.
 bool DispatchUserEvent(Unit& u, Event e, const EventArgs& args = {});
-// True when u's window takes input now and u is visible and enabled.
+// True when u's window takes input now and u is visible and enabled (on a visible container,
+// on the current page of its tab).
 bool TakesInput(const Unit& u);
+// True when w is open, shown, not being closed and no modal window opened after it is open.
+bool TakesInput(const Window& w);
 // Runs the handler bound to (w's own event e) for the framework (created, resized ...).
 void DispatchWindowEvent(Window& w, Event e);
 
@@ -366,7 +380,8 @@ void DispatchWindowEvent(Window& w, Event e);
 Window* ActiveWindow();
 // All live windows, oldest first.
 std::vector<Window*> LiveWindows();
-// Installs the realisation the framework reports to (not owned).
+// Installs the realisation the framework reports to (not owned); while none is installed the
+// framework reports to CurrentPlatform().Windows().
 void SetBackend(Backend* backend);
 // Destroys every live window without events and forgets everything (between tests).
 void ResetFramework();

@@ -1,0 +1,141 @@
+#include "common/files.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "common/env.h"
+#include "platform/platform.h"
+
+namespace {
+
+std::string& RunDirectoryOverride() {
+  static std::string folder;
+  return folder;
+}
+
+// The folder part of path without a trailing '/' ("/" for the root, "." for a bare name).
+std::string FolderOf(const std::string& path) {
+  size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+std::string ExecutableFolder() {
+  std::string buf(4096, '\0');
+  ssize_t n = ::readlink("/proc/self/exe", buf.data(), buf.size());
+  if (n <= 0) return ".";
+  buf.resize(static_cast<size_t>(n));
+  return FolderOf(buf);
+}
+
+bool HasWildcard(const std::string& name) { return name.find_first_of("*?") != std::string::npos; }
+
+// The characters of a UTF-8 text, one string each (so '?' stands for one character).
+std::vector<std::string> Characters(const std::string& s) {
+  std::vector<std::string> out;
+  for (size_t i = 0; i < s.size();) {
+    size_t n = 1;
+    while (i + n < s.size() && (static_cast<unsigned char>(s[i + n]) & 0xC0) == 0x80) ++n;
+    out.push_back(s.substr(i, n));
+    i += n;
+  }
+  return out;
+}
+
+// Wildcard match: '*' any run of characters, '?' one character.
+bool Matches(const std::string& pattern, const std::string& name) {
+  std::vector<std::string> p = Characters(pattern), s = Characters(name);
+  size_t pi = 0, si = 0, star = std::string::npos, resume = 0;
+  while (si < s.size()) {
+    if (pi < p.size() && (p[pi] == "?" || p[pi] == s[si])) {
+      ++pi, ++si;
+    } else if (pi < p.size() && p[pi] == "*") {
+      star = pi++, resume = si;
+    } else if (star != std::string::npos) {
+      pi = star + 1, si = ++resume;
+    } else {
+      return false;
+    }
+  }
+  while (pi < p.size() && p[pi] == "*") ++pi;
+  return pi == p.size();
+}
+
+// True when some name in the folder of pattern matches its last component.
+bool WildcardExists(const std::string& folder, const std::string& pattern) {
+  std::vector<std::string> names;
+  if (!CurrentEnv()->ListDirectory(folder, &names)) return false;
+  for (const std::string& name : names) {
+    if (Matches(pattern, name)) return true;
+  }
+  return false;
+}
+
+std::string WithTrailingSlash(std::string folder) {
+  if (folder.empty() || folder.back() != '/') folder += '/';
+  return folder;
+}
+
+}  // namespace
+
+std::string GetRunDirectory() {
+  if (!RunDirectoryOverride().empty()) return RunDirectoryOverride();
+  static const std::string folder = ExecutableFolder();
+  return folder;
+}
+
+void SetRunDirectoryForTests(const std::string& folder) {
+  std::string f = folder;
+  while (f.size() > 1 && f.back() == '/') f.pop_back();
+  RunDirectoryOverride() = f;
+}
+
+std::string GetHomeDirectory() {
+  const char* home = std::getenv("HOME");
+  std::string folder = home ? home : "";
+  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  return folder;
+}
+
+bool FileExists(const std::string& path) {
+  if (path.empty()) return false;
+  size_t slash = path.rfind('/');
+  std::string last = slash == std::string::npos ? path : path.substr(slash + 1);
+  if (!HasWildcard(last)) return CurrentEnv()->Exists(path);
+  return WildcardExists(FolderOf(path), last);
+}
+
+bool MakeDirectory(const std::string& path) {
+  return !path.empty() && CurrentEnv()->MakeDirectory(path);
+}
+
+bool CopyDiskFile(const std::string& from, const std::string& to) {
+  ByteSet bytes;
+  return ReadWholeFile(from, &bytes) && WriteWholeFileAtomic(to, bytes);
+}
+
+bool DeleteDiskFile(const std::string& path) { return !path.empty() && CurrentEnv()->Remove(path); }
+
+ByteSet ReadFileToBinary(const std::string& path) {
+  ByteSet bytes;
+  if (!ReadWholeFile(path, &bytes)) bytes.clear();
+  return bytes;
+}
+
+bool WriteBinaryToFile(const std::string& path, const ByteSet& bytes) {
+  return !path.empty() && WriteWholeFileAtomic(path, bytes);
+}
+
+std::string GetSpecialFolder(int kind) {
+  if (kind != 11) return "";
+  const char* tmp = std::getenv("TMPDIR");
+  return WithTrailingSlash(tmp && *tmp ? tmp : "/tmp");
+}
+
+std::string BrowseForFolder(const std::string& title, bool list_files) {
+  return CurrentPlatform().BrowseForFolder(title, list_files);
+}

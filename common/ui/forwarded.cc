@@ -1,0 +1,17 @@
+// Operations the realisation carries out: pop-up menus, balloons, sounds.
+#include "common/ui/framework_state.h"
+
+namespace ui {
+using namespace internal;
+
+void PopupMenu(WindowRef r, const char* menu_name, int x, int y) {
+  if (Window* w = FindWindow(r)) TheBackend().Popup(*w, menu_name ? menu_name : "", x, y);
+}
+
+void AddBalloonTip(BalloonTipRef r, int x, int y, const std::string& text, int icon, int option) {
+  if (Unit* u = FindUnit(r)) TheBackend().Balloon(*u, x, y, text, icon);
+}
+
+void PlaySoundClip(const ByteSet& wav, bool loop) { TheBackend().PlaySound(wav, loop); }
+
+}  // namespace ui

@@ -1,0 +1,148 @@
+#include "common/text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+TEST(GbkTest, ConvertsBothWays) {
+  EXPECT_EQ(ToGbk("合同"), "\xBA\xCF\xCD\xAC");
+  EXPECT_EQ(ToGbk("a合1"),
+            "a\xBA\xCF"
+            "1");
+  EXPECT_EQ(FromGbk("\xBA\xCF\xCD\xAC"), "合同");
+  EXPECT_EQ(FromGbk(ToGbk("钢管（米）：配置.ini")), "钢管（米）：配置.ini");
+  EXPECT_EQ(ToGbk(std::string("a\0b", 3)), std::string("a\0b", 3));
+}
+
+TEST(GbkTest, CharactersGbkLacksAndBadBytes) {
+  EXPECT_EQ(ToGbk("x😀y"), "x?y");
+  EXPECT_EQ(ToGbk("\xE0\xA4\x85"), "?");  // Devanagari: no GBK form
+  EXPECT_EQ(FromGbk("a\xFF"
+                    "b"),
+            "a\uFFFDb");               // not a GBK byte
+  EXPECT_EQ(FromGbk("ab\xBA"), "ab");  // lone lead byte at the end
+  EXPECT_EQ(FromGbk(""), "");
+}
+
+TEST(GbkTest, BytesThatAreNotUtf8PassThrough) {
+  EXPECT_EQ(ToGbk("\xAC"), "\xAC");
+  EXPECT_EQ(ToGbk("\xAC"
+                  "同"),
+            "\xAC\xCD\xAC");
+  EXPECT_EQ(ToGbk("\xE5\x90"), "\xE5\x90");  // a cut-off UTF-8 sequence
+}
+
+TEST(TextLengthTest, CountsGbkBytes) {
+  struct Case {
+    std::string text;
+    int length;
+  } cases[] = {{"", 0}, {"abc", 3}, {"合同", 4}, {"钢管（米）", 10}, {"a合b", 4}, {"😀", 1}};
+  for (const Case& c : cases) EXPECT_EQ(GetTextLength(c.text), c.length) << c.text;
+}
+
+TEST(TextRightTest, LastBytes) {
+  struct Case {
+    std::string text;
+    int n;
+    std::string right;
+  } cases[] = {
+      {"合同", 2, "同"},   {"合同", 4, "合同"}, {"合同", 9, "合同"},
+      {"合同", 0, ""},     {"合同", -1, ""},    {"ab合同", 5, "b合同"},
+      {"2014年", 2, "年"}, {"abc", 2, "bc"},    {"", 3, ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(TextRight(c.text, c.n), c.right) << c.text << c.n;
+}
+
+TEST(TextRightTest, HalfACharacterIsKeptAsOneByte) {
+  std::string half = TextRight("合同", 1);
+  EXPECT_EQ(GetTextLength(half), 1);
+  EXPECT_EQ(ToGbk(half), "\xAC");
+  std::string three = TextRight("合同", 3);
+  EXPECT_EQ(GetTextLength(three), 3);
+  EXPECT_EQ(ToGbk(three), "\xCF\xCD\xAC");
+  EXPECT_EQ(TextRight(three, 2), "同");
+  EXPECT_EQ(GetTextLength(TextRight(three, 1)), 1);
+}
+
+TEST(TextRightTest, GivesExactlyTheLastGbkBytes) {
+  const std::string texts[] = {"合同", "ab合同c", "钢管（米）12", "x😀合", TextRight("合同", 3)};
+  for (const std::string& t : texts) {
+    std::string gbk = ToGbk(t);
+    for (int n = 1; n <= static_cast<int>(gbk.size()); ++n) {
+      EXPECT_EQ(ToGbk(TextRight(t, n)), gbk.substr(gbk.size() - n)) << t << " " << n;
+    }
+  }
+}
+
+TEST(HalfWidthTest, FullWidthFormsBecomeAscii) {
+  EXPECT_EQ(ToHalfWidth("２０１４－１－５"), "2014-1-5");
+  EXPECT_EQ(ToHalfWidth("ＡＢｚ～！　x"), "ABz~! x");
+  EXPECT_EQ(ToHalfWidth("年月日（）"), "年月日()");
+  EXPECT_EQ(ToHalfWidth("合同"), "合同");
+}
+
+TEST(ToTextTest, Numbers) {
+  EXPECT_EQ(ToText(0.1 + 0.2), "0.3");
+  EXPECT_EQ(ToText(0.1f), "0.1");
+  EXPECT_EQ(ToText(1e15), "1e+15");
+  EXPECT_EQ(ToText(1234.5), "1234.5");
+  EXPECT_EQ(ToText(80.00), "80");
+  EXPECT_EQ(ToText(-2.5), "-2.5");
+  EXPECT_EQ(ToText(123456789012.5), "123456789012.5");
+  EXPECT_EQ(ToText(1.5f), "1.5");
+  EXPECT_EQ(ToText(1234567.0f), "1.23457e+06");
+  EXPECT_EQ(ToText(-7), "-7");
+  EXPECT_EQ(ToText(true), "真");
+  EXPECT_EQ(ToText(false), "假");
+}
+
+TEST(ToTextTest, Values) {
+  struct Case {
+    Value v;
+    std::string text;
+  } cases[] = {
+      {Value{}, ""},
+      {Value{uint8_t{200}}, "200"},
+      {Value{int16_t{-300}}, "-300"},
+      {Value{int32_t{-70000}}, "-70000"},
+      {Value{int64_t{-5000000000}}, "-5000000000"},
+      {Value{uint32_t{4000000000u}}, "4000000000"},
+      {Value{2.5f}, "2.5"},
+      {Value{0.1 + 0.2}, "0.3"},
+      {Value{true}, "真"},
+      {Value{std::string("合同")}, "合同"},
+      {Value{ByteSet{'a', 'b', 0, 'c'}}, "ab"},
+      {Value{DateTime{41644}}, "2014年1月5日"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ToText(c.v), c.text) << c.v.index();
+}
+
+TEST(ToNumberTest, Texts) {
+  struct Case {
+    std::string text;
+    double number;
+  } cases[] = {
+      {"", 0},       {"12", 12},      {"  -3.5", -3.5}, {"+7", 7},          {"1.5e3", 1500},
+      {"1.5e", 1.5}, {"2E-2x", 0.02}, {"12abc", 12},    {".5", 0.5},        {"5.", 5},
+      {"abc", 0},    {".", 0},        {"-", 0},         {"１２．５", 12.5}, {"　３", 3},
+      {"0x10", 0},   {"inf", 0},      {"nan", 0},       {"1,5", 1},         {"\t8", 8},
+  };
+  for (const Case& c : cases) EXPECT_DOUBLE_EQ(ToNumber(c.text), c.number) << c.text;
+  EXPECT_FLOAT_EQ(ToFloat("0.1"), 0.1f);
+}
+
+TEST(ToNumberTest, Values) {
+  EXPECT_EQ(ToNumber(Value{}), 0);
+  EXPECT_EQ(ToNumber(Value{true}), 1);
+  EXPECT_EQ(ToNumber(Value{int64_t{-5000000000}}), -5000000000.0);
+  EXPECT_EQ(ToNumber(Value{0.1f}), static_cast<double>(0.1f));
+  EXPECT_EQ(ToNumber(Value{DateTime{41644.5}}), 41644.5);
+  EXPECT_EQ(ToNumber(Value{std::string("３.２5")}), 3.25);
+  EXPECT_EQ(ToNumber(Value{ByteSet{'1'}}), 0);
+  EXPECT_EQ(ToFloat(Value{2.5}), 2.5f);
+  EXPECT_EQ(AbsoluteValue(-2.5), 2.5);
+}
+
+}  // namespace
