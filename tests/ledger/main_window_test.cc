@@ -55,7 +55,7 @@ TEST_F(MainWindowRun, EveryMenuEntryReachesItsWindow) {
                                                      {W::kSettings, 1},
                                                      {W::kBackup, 1},
                                                      {W::kSettlement, 1}}));
-  EXPECT_TRUE(pages_.empty());
+  EXPECT_TRUE(Pages().empty());
 }
 
 TEST_F(MainWindowRun, EveryPictureButtonReachesItsWindow) {
@@ -101,8 +101,8 @@ TEST_F(MainWindowRun, TheAboutMenuOpensTheTwoPagesAndTheAboutBox) {
   Click(MainWindow::关于);
   ExpectMessage("墨川租赁软件 rentdesk 版本 1.0", kMbIconInformation);
   LeaveAndRun();
-  EXPECT_EQ(pages_, (std::vector<std::string>{"file://" + RunDir() + "/使用教程.html",
-                                              "https://example.com/rentdesk/update"}));
+  EXPECT_EQ(Pages(), (std::vector<std::string>{"file://" + RunDir() + "/使用教程.html",
+                                               "https://example.com/rentdesk/update"}));
   EXPECT_TRUE(windows_.empty());
 }
 
