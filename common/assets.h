@@ -4,5 +4,6 @@
 #include <string_view>
 #include <vector>
 
-// The bytes of the stored file of that name (as in assets/data), or an empty view when there is none.
+// The bytes of the stored file of that name (as in assets/data), or an empty view when there is
+// none.
 std::basic_string_view<unsigned char> FindAsset(std::string_view name);

@@ -5,11 +5,10 @@
 #include <string>
 
 // The value of key in section, or def ("" when none) when the file, section or key is missing.
-std::string ReadIniItem(const std::string& path, const std::string& section,
-                        const std::string& key, const std::string& def = "");
+std::string ReadIniItem(const std::string& path, const std::string& section, const std::string& key,
+                        const std::string& def = "");
 // Writes key=value; key nullopt deletes the section, value nullopt deletes the key.
 // The file is replaced whole, so a failed write leaves the old file as it was. False also for
 // a name or value with a line break, a section with ']', a key with '=' or starting with '['.
 bool WriteIniItem(const std::string& path, const std::string& section,
-                  const std::optional<std::string>& key,
-                  const std::optional<std::string>& value);
+                  const std::optional<std::string>& key, const std::optional<std::string>& value);

@@ -43,3 +43,6 @@ bool SortTableToFile(const std::string& target, const std::vector<std::string>& 
                      const std::vector<bool>& ascending = {});
 // The engine's status code of the last operation (0 = success).
 int LastTableStatus();
+// The text of a programming error met by the last ReadField ("未指定当前数据库或者指定数据库未打开"
+// or "指定字段不存在"), "" otherwise.
+std::string LastTableErrorText();

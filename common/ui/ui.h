@@ -19,28 +19,50 @@ class GridModel;  // common/grid/grid_model.h
 namespace ui {
 
 enum class Kind {
-  kWindow, kMenuItem, kEdit, kLabel, kTransparentLabel, kGroupBox, kButton, kPictureButton,
-  kPictureBox, kCheckBox, kRadio, kCombo, kTab, kDateBox, kTimer, kSlider, kListView,
-  kBalloonTip, kGrid
+  kWindow,
+  kMenuItem,
+  kEdit,
+  kLabel,
+  kTransparentLabel,
+  kGroupBox,
+  kButton,
+  kPictureButton,
+  kPictureBox,
+  kCheckBox,
+  kRadio,
+  kCombo,
+  kTab,
+  kDateBox,
+  kTimer,
+  kSlider,
+  kListView,
+  kBalloonTip,
+  kGrid
 };
 
 enum class InputMode { kPlain, kReadOnly, kPassword, kInteger, kDecimal, kMultiLine };
 
 enum class Event {
-  kCreated, kDestroying, kResized,         // window
-  kClick, kMouseDown, kMouseUp,            // buttons, labels, boxes, menu items (kClick)
-  kKeyDown, kChar,                         // edit boxes
-  kChanged,                                // edit box content edited by the user
-  kSelectionChanged,                       // combo box
-  kPageChanged,                            // tab
-  kTick,                                   // timer
-  kItemDoubleClick, kItemRightClick,       // list view (EventArgs::item)
-  kGridCursorChanged,                      // grid: the cursor was put on a cell (row, col)
-  kGridCellChanged,                        // grid: the user committed an edit (row, col)
-  kGridChoice,                             // grid: a drop-down choice taken (row, col, text)
-  kGridChar,                               // grid: a character typed (code)
-  kGridKey,                                // grid: a key pressed (code)
-  kGridRightUp,                            // grid: right mouse button released (row, col)
+  kCreated,
+  kDestroying,
+  kResized,  // window
+  kClick,
+  kMouseDown,
+  kMouseUp,  // buttons, labels, boxes, menu items (kClick)
+  kKeyDown,
+  kChar,              // edit boxes
+  kChanged,           // edit box content edited by the user
+  kSelectionChanged,  // combo box
+  kPageChanged,       // tab
+  kTick,              // timer
+  kItemDoubleClick,
+  kItemRightClick,     // list view (EventArgs::item)
+  kGridCursorChanged,  // grid: the cursor was put on a cell (row, col)
+  kGridCellChanged,    // grid: the user committed an edit (row, col)
+  kGridChoice,         // grid: a drop-down choice taken (row, col, text)
+  kGridChar,           // grid: a character typed (code)
+  kGridKey,            // grid: a key pressed (code)
+  kGridRightUp,        // grid: right mouse button released (row, col)
 };
 
 struct Rect {
@@ -104,27 +126,61 @@ struct UnitDecl {
   const char* container = nullptr;  // a group box or tab unit of the same window; nullptr = window
   int page = -1;                    // the tab page when the container is a tab
   Rect rect;
-  std::string text;                 // caption or stored content
+  std::string text;  // caption or stored content
   Font font;
   InputMode mode = InputMode::kPlain;
   bool visible = true, disabled = false, checked = false;
-  std::vector<std::string> items;   // combo items, tab pages, list view column headings
-  std::vector<int> item_widths;     // list view column widths
-  std::string picture;              // asset name (JPEG) of a picture button, picture box
-  int interval = 0;                 // timer, milliseconds
-  int minimum = 0, maximum = 100;   // slider
+  std::vector<std::string> items;  // combo items, tab pages, list view column headings
+  std::vector<int> item_widths;    // list view column widths
+  std::string picture;             // asset name (JPEG) of a picture button, picture box
+  int interval = 0;                // timer, milliseconds
+  int minimum = 0, maximum = 100;  // slider
 
-  UnitDecl& Text(std::string t) { text = std::move(t); return *this; }
-  UnitDecl& In(const char* group) { container = group; return *this; }
-  UnitDecl& OnPage(const char* tab, int p) { container = tab; page = p; return *this; }
-  UnitDecl& WithFont(Font f) { font = std::move(f); return *this; }
-  UnitDecl& Mode(InputMode m) { mode = m; return *this; }
-  UnitDecl& Hidden() { visible = false; return *this; }
-  UnitDecl& Disabled() { disabled = true; return *this; }
-  UnitDecl& Checked() { checked = true; return *this; }
-  UnitDecl& Items(std::vector<std::string> i) { items = std::move(i); return *this; }
-  UnitDecl& Picture(std::string asset) { picture = std::move(asset); return *this; }
-  UnitDecl& Interval(int ms) { interval = ms; return *this; }
+  UnitDecl& Text(std::string t) {
+    text = std::move(t);
+    return *this;
+  }
+  UnitDecl& In(const char* group) {
+    container = group;
+    return *this;
+  }
+  UnitDecl& OnPage(const char* tab, int p) {
+    container = tab;
+    page = p;
+    return *this;
+  }
+  UnitDecl& WithFont(Font f) {
+    font = std::move(f);
+    return *this;
+  }
+  UnitDecl& Mode(InputMode m) {
+    mode = m;
+    return *this;
+  }
+  UnitDecl& Hidden() {
+    visible = false;
+    return *this;
+  }
+  UnitDecl& Disabled() {
+    disabled = true;
+    return *this;
+  }
+  UnitDecl& Checked() {
+    checked = true;
+    return *this;
+  }
+  UnitDecl& Items(std::vector<std::string> i) {
+    items = std::move(i);
+    return *this;
+  }
+  UnitDecl& Picture(std::string asset) {
+    picture = std::move(asset);
+    return *this;
+  }
+  UnitDecl& Interval(int ms) {
+    interval = ms;
+    return *this;
+  }
 };
 
 template <Kind K>
@@ -137,7 +193,9 @@ UnitDecl Unit_(Ref<K> ref, Rect rect) {
 }
 // Declares the unit ref at rect: Declare(LoginWindow::编辑框1, {356, 167, 176, 24}).Mode(...)
 template <Kind K>
-UnitDecl Declare(Ref<K> ref, Rect rect) { return Unit_(ref, rect); }
+UnitDecl Declare(Ref<K> ref, Rect rect) {
+  return Unit_(ref, rect);
+}
 
 // A menu entry: caption, or a separator line; an entry with items is a (sub)menu.
 struct MenuDecl {
@@ -147,7 +205,11 @@ struct MenuDecl {
   bool visible = true;
   std::vector<MenuDecl> items;
 };
-inline MenuDecl Separator() { MenuDecl m; m.separator = true; return m; }
+inline MenuDecl Separator() {
+  MenuDecl m;
+  m.separator = true;
+  return m;
+}
 
 struct Binding {
   const char* unit;  // nullptr = the window itself
@@ -155,17 +217,19 @@ struct Binding {
   Handler handler;
 };
 template <Kind K>
-Binding Bind(Ref<K> ref, Event e, Handler h) { return {ref.name, e, h}; }
+Binding Bind(Ref<K> ref, Event e, Handler h) {
+  return {ref.name, e, h};
+}
 inline Binding BindWindow(Event e, Handler h) { return {nullptr, e, h}; }
 
 struct WindowDecl {
   const char* name = "";
   std::string caption;
-  Rect rect;                     // outer place and size
-  std::string picture;           // background picture (asset name, JPEG)
+  Rect rect;            // outer place and size
+  std::string picture;  // background picture (asset name, JPEG)
   std::string icon;
-  bool hidden = false;           // starts hidden
-  std::vector<MenuDecl> menu;    // menu bar (top menus); hidden top menus serve as pop-ups
+  bool hidden = false;         // starts hidden
+  std::vector<MenuDecl> menu;  // menu bar (top menus); hidden top menus serve as pop-ups
   std::vector<UnitDecl> units;
   std::vector<Binding> bindings;
 };
@@ -196,16 +260,16 @@ class Unit {
   InputMode mode = InputMode::kPlain;
   bool visible = true, disabled = false, checked = false;
   std::vector<std::string> items;
-  std::vector<int> item_data;   // combo: the data of each item
+  std::vector<int> item_data;  // combo: the data of each item
   std::vector<int> item_widths;
-  int selected = -1;            // combo: selected index; tab: current page; list view: item
-  DateTime date{};              // date box
-  int interval = 0;             // timer
+  int selected = -1;  // combo: selected index; tab: current page; list view: item
+  DateTime date{};    // date box
+  int interval = 0;   // timer
   int value = 0, minimum = 0, maximum = 100;  // slider
   std::string picture;
-  std::vector<ListViewItem> rows;  // list view
+  std::vector<ListViewItem> rows;                     // list view
   std::unique_ptr<GridModel, GridModelDeleter> grid;  // grid
-  void* realisation = nullptr;      // the backend's own object
+  void* realisation = nullptr;                        // the backend's own object
 };
 
 class Window {
@@ -216,8 +280,8 @@ class Window {
   Rect rect;
   bool visible = false;
   bool modal = false;
-  bool destroyed = false;        // gone: its destroying event has run
-  bool destroy_pending = false;  // DestroyWindowUnit without at-once, inside a handler
+  bool destroyed = false;                    // gone: its destroying event has run
+  bool destroy_pending = false;              // DestroyWindowUnit without at-once, inside a handler
   std::vector<std::unique_ptr<Unit>> units;  // declaration order; menu items included
   void* realisation = nullptr;
   // Framework bookkeeping.
@@ -231,8 +295,20 @@ class Window {
 
 // What changed in the model, for the realisation to follow.
 enum class Prop {
-  kGeometry, kText, kVisible, kDisabled, kChecked, kSelected, kItems, kDate, kInterval, kValue,
-  kRows, kTitle, kFont, kGrid
+  kGeometry,
+  kText,
+  kVisible,
+  kDisabled,
+  kChecked,
+  kSelected,
+  kItems,
+  kDate,
+  kInterval,
+  kValue,
+  kRows,
+  kTitle,
+  kFont,
+  kGrid
 };
 
 // ---- The realisation seam ----
@@ -277,7 +353,9 @@ Window* FindWindow(const std::string& name);
 // The live unit, or nullptr when its window is not open.
 Unit* FindUnit(const char* window, const char* unit);
 template <Kind K>
-Unit* FindUnit(Ref<K> r) { return FindUnit(r.window, r.name); }
+Unit* FindUnit(Ref<K> r) {
+  return FindUnit(r.window, r.name);
+}
 
 // Window properties.
 void SetTitle(WindowRef w, const std::string& title);
@@ -291,15 +369,24 @@ int GetClientHeight(WindowRef w);
 
 // Unit properties, by reference (all kinds). A unit whose window is not open reads as
 // empty/0/false and ignores writes.
-template <Kind K> std::string GetText(Ref<K> r);
-template <Kind K> void SetText(Ref<K> r, const std::string& text);
-template <Kind K> bool GetVisible(Ref<K> r);
-template <Kind K> void SetVisible(Ref<K> r, bool v);
-template <Kind K> bool GetDisabled(Ref<K> r);
-template <Kind K> void SetDisabled(Ref<K> r, bool v);
-template <Kind K> Rect GetRect(Ref<K> r);
-template <Kind K> void SetRect(Ref<K> r, Rect rect);
-template <Kind K> void SetFocusToUnit(Ref<K> r);
+template <Kind K>
+std::string GetText(Ref<K> r);
+template <Kind K>
+void SetText(Ref<K> r, const std::string& text);
+template <Kind K>
+bool GetVisible(Ref<K> r);
+template <Kind K>
+void SetVisible(Ref<K> r, bool v);
+template <Kind K>
+bool GetDisabled(Ref<K> r);
+template <Kind K>
+void SetDisabled(Ref<K> r, bool v);
+template <Kind K>
+Rect GetRect(Ref<K> r);
+template <Kind K>
+void SetRect(Ref<K> r, Rect rect);
+template <Kind K>
+void SetFocusToUnit(Ref<K> r);
 bool GetChecked(CheckBoxRef r);
 void SetChecked(CheckBoxRef r, bool v);
 bool GetChecked(RadioRef r);
@@ -322,7 +409,8 @@ int InsertListViewItem(ListViewRef r, int position = -1, const std::string& text
 bool SetListViewItemText(ListViewRef r, int item, int column, const std::string& text);
 void ClearListView(ListViewRef r);
 int GetListViewSelected(ListViewRef r);
-void AddBalloonTip(BalloonTipRef r, int x, int y, const std::string& text, int icon, int option = 0);
+void AddBalloonTip(BalloonTipRef r, int x, int y, const std::string& text, int icon,
+                   int option = 0);
 void PlaySoundClip(const ByteSet& wav, bool loop = false);
 // The grid model of a grid unit (its window must be open).
 GridModel& Grid(GridRef r);
@@ -342,22 +430,22 @@ std::string NormaliseDecimalText(const std::string& typed);
 // destructions. They refuse (return false) what the user could not do: a hidden or
 // disabled unit, a window that does not take input.
 namespace user {
-bool Click(Unit& u);                              // button, picture button, radio, check box, menu item
+bool Click(Unit& u);  // button, picture button, radio, check box, menu item
 bool MouseDown(Unit& u);
 bool MouseUp(Unit& u);
-bool Type(Unit& edit, const std::string& text);   // replaces the edit box content, kChanged
+bool Type(Unit& edit, const std::string& text);  // replaces the edit box content, kChanged
 bool Key(Unit& u, int code);
 bool Char(Unit& u, int code);
-bool ChooseItem(Unit& combo, int index);          // kSelectionChanged
-bool ChoosePage(Unit& tab, int page);             // kPageChanged
-bool ChooseDay(Unit& date_box, DateTime day);     // keeps the box's time of day
+bool ChooseItem(Unit& combo, int index);       // kSelectionChanged
+bool ChoosePage(Unit& tab, int page);          // kPageChanged
+bool ChooseDay(Unit& date_box, DateTime day);  // keeps the box's time of day
 bool SetSlider(Unit& slider, int value);
 bool Tick(Unit& timer);
 bool ListItem(Unit& list, int item, bool double_click);  // double click or right click
-bool Close(Window& w);                            // the window's close box
+bool Close(Window& w);                                   // the window's close box
 bool Resize(Window& w, int width, int height);
 // Grid
-bool GridClick(Unit& grid, int row, int col);     // cursor to the cell, kGridCursorChanged
+bool GridClick(Unit& grid, int row, int col);  // cursor to the cell, kGridCursorChanged
 bool GridEdit(Unit& grid, int row, int col, const std::string& text);  // refused per column kind
 bool GridChoose(Unit& grid, int row, int col, const std::string& choice);
 bool GridChar(Unit& grid, int code);

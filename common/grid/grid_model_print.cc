@@ -1,0 +1,30 @@
+// The print settings of the grid model.
+#include "common/grid/grid_model.h"
+
+namespace {
+bool ValidPosition(int position) { return position >= 0 && position <= 3; }
+}  // namespace
+
+bool GridModel::SetPrintTitle(PrintTitle title) {
+  if (title.alignment < 1 || title.alignment > 3 || title.size < 1) return false;
+  settings.title = std::move(title);
+  return true;
+}
+
+bool GridModel::SetPageOption(int item, int value) {
+  if (item < 1 || item > 7) return false;
+  settings.page_options[item - 1] = value;
+  return true;
+}
+
+bool GridModel::SetPrintDatePosition(int position) {
+  if (!ValidPosition(position)) return false;
+  settings.print_date_position = position;
+  return true;
+}
+
+bool GridModel::SetPageNumberPosition(int position) {
+  if (!ValidPosition(position)) return false;
+  settings.page_number_position = position;
+  return true;
+}

@@ -1,0 +1,75 @@
+#pragma once
+// The grid operations the windows call, each on a grid unit. Each checks its arguments,
+// changes the grid's model and has the realisation follow; a grid whose window is not open
+// reads as empty and refuses every change. A "range" is first row, first column, [last row],
+// [last column]; a negative last means the first; ranges are clamped to the grid and an
+// operation fails with false when its range lies outside it.
+#include <string>
+
+#include "common/ui/ui.h"
+#include "common/value.h"
+
+// The cursor cell's row or column; -1 when there is none.
+int GetGridCursorRow(ui::GridRef g);
+int GetGridCursorColumn(ui::GridRef g);
+// Moves the cursor to the cell; false outside the grid.
+bool SetGridCursor(ui::GridRef g, int row, int col);
+// Stores the value as the cell's text (text unchanged, double "%.13g", float "%.6g", int
+// decimal); false outside the grid.
+bool SetGridCellData(ui::GridRef g, int row, int col, int kind, const Value& v);
+// The cell's text ("" outside the grid).
+std::string GetGridCellData(ui::GridRef g, int row, int col);
+bool SetGridFontName(ui::GridRef g, int row1, int col1, int row2, int col2,
+                     const std::string& face);
+bool SetGridFontSize(ui::GridRef g, int row1, int col1, int row2, int col2, int height);
+// Style 0 normal, 1 bold, 2 italic, 3 bold italic, 4 underline.
+bool SetGridFontStyle(ui::GridRef g, int row1, int col1, int row2, int col2, int style);
+// Alignment 1 left, 2 centred, 3 right.
+bool SetGridAlignment(ui::GridRef g, int row1, int col1, int row2, int col2, int alignment);
+// Merges the range into one cell shown by its first cell.
+bool JoinGridCells(ui::GridRef g, int row1, int col1, int row2 = -1, int col2 = -1);
+// Empties the text and every other attribute of the cells of the range.
+bool ClearGridCells(ui::GridRef g, int row1, int col1, int row2 = -1, int col2 = -1);
+// Empties every cell, removes merges, column types and widths; counts and fixed rows stay.
+bool ClearGrid(ui::GridRef g);
+// Removes the row; the rows below move up.
+bool DropGridRow(ui::GridRef g, int row);
+// Adds a row (column) titled in its header cell; a position outside the non-header rows
+// (columns) appends; an empty grid first gets one header row and one header column.
+bool InsertGridRow(ui::GridRef g, const std::string& title, int position = -1);
+bool InsertGridColumn(ui::GridRef g, const std::string& title, int position = -1);
+// The column's cell type 1..8 (2 numeric, 3 date, 4 choice or typed, 8 choice only).
+bool SetGridColumnType(ui::GridRef g, int col, int type);
+bool AddGridChoiceItem(ui::GridRef g, int col, const std::string& text);
+// Empties the choice lists of every column.
+bool ClearGridChoiceList(ui::GridRef g);
+// False for a column outside the grid.
+bool SetGridColumnWidth(ui::GridRef g, int col, int width);
+// Sets (on) or clears the read-only state of the range's cells.
+bool SetGridCellFlag(ui::GridRef g, int row1, int col1, int row2, int col2, bool on);
+// Sets the background colour (COLORREF) of the range's cells.
+bool SetGridCellAttribute(ui::GridRef g, int row1, int col1, int row2, int col2, int colour);
+// The title printed above the grid on the first page; alignment 1 left, 2 centred, 3 right.
+bool SetGridPrintTitle(ui::GridRef g, const std::string& title, const std::string& face,
+                       int size = 20, bool bold = true, int alignment = 2);
+// Page option 1..7 (margins left, top, right, bottom; header band, footer band, title gap).
+bool SetGridPrintOption(ui::GridRef g, int item, int value);
+// Prints (or previews) the grid's pages; shows the printing service's error message and
+// returns false when printing fails.
+bool PrintGrid(ui::GridRef g);
+bool PrintPreviewGrid(ui::GridRef g);
+
+// Properties.
+int GetGridRowCount(ui::GridRef g);
+bool SetGridRowCount(ui::GridRef g, int n);
+int GetGridColumnCount(ui::GridRef g);
+bool SetGridColumnCount(ui::GridRef g, int n);
+int GetGridFixedRows(ui::GridRef g);
+bool SetGridFixedRows(ui::GridRef g, int n);
+bool GetGridEditable(ui::GridRef g);
+bool SetGridEditable(ui::GridRef g, bool editable);
+int GetGridBackColour(ui::GridRef g);
+bool SetGridBackColour(ui::GridRef g, int colour);
+// 0 none, 1 left, 2 centred, 3 right.
+bool SetGridPrintDatePosition(ui::GridRef g, int position);
+bool SetGridPageNumberPosition(ui::GridRef g, int position);

@@ -1,0 +1,22 @@
+// Printing and previewing a grid through the realisation in use.
+#include "common/grid/grid_ops.h"
+#include "common/message_box.h"
+#include "platform/platform.h"
+
+namespace {
+
+// Prints or previews; the realisation's failures are shown to the user.
+bool Print(ui::GridRef g, bool preview) {
+  ui::Unit* u = ui::FindUnit(g);
+  if (!u || !u->grid) return false;
+  int result = CurrentPlatform().Windows().PrintGrid(*u, preview);
+  if (result == 1) ShowMessageBox("打印机初始化出错,请检查打印设置!", kMbIconStop, "错误");
+  if (result == 2) ShowMessageBox("打印表格出错,请检查打印设置或稍候重试!", kMbIconStop, "错误");
+  return result == 0;
+}
+
+}  // namespace
+
+bool PrintGrid(ui::GridRef g) { return Print(g, false); }
+
+bool PrintPreviewGrid(ui::GridRef g) { return Print(g, true); }

@@ -1,0 +1,87 @@
+#pragma once
+// One open table: its files, its header and descriptors (read once at open and kept), a
+// window of records read in bulk, and the record operations on it.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "common/env.h"
+#include "common/table/companion_file.h"
+#include "common/table/record_cache.h"
+#include "common/table/table_format.h"
+#include "common/table/table_status.h"
+#include "common/value.h"
+
+namespace table_internal {
+
+class TableFile {
+ public:
+  // Opens and checks the table at path (and its companion when it has chain fields).
+  static std::unique_ptr<TableFile> Open(const std::string& path, TableStatus* status);
+
+  const std::vector<table_format::Field>& fields() const { return fields_; }
+  int32_t count() const { return count_; }
+  int32_t next_number() const { return next_; }
+  int32_t record_size() const { return record_size_; }
+  int64_t data_start() const { return data_start_; }
+  // The header and descriptor bytes as stored (the sort copies them).
+  const ByteSet& head() const { return head_; }
+  const std::string& path() const { return path_; }
+  CompanionFile* companion() { return companion_.get(); }
+  // Index of a field (-1 when none has that name or number).
+  int FindField(const std::string& gbk_name) const;
+  // As FindField for a UTF-8 name, remembering the names already looked up.
+  int FindFieldUtf8(const std::string& name);
+  // File offset of a record slot (slot >= 0).
+  uint64_t SlotOffset(int32_t slot) const {
+    return static_cast<uint64_t>(data_start_) +
+           static_cast<uint64_t>(slot) * static_cast<uint64_t>(record_size_);
+  }
+
+  // Current position: -1 before the first, count() after the last.
+  int32_t position = -1;
+
+  // The bytes of the record in slot (read once, then kept in the record cache).
+  const uint8_t* Record(int32_t slot, TableStatus* status);
+  // Value of field i of the current record.
+  TableStatus Read(int i, Value* out);
+  // Writes the given values (monostate = keep) into the current record.
+  TableStatus Modify(const std::vector<Value>& values);
+  TableStatus WriteOne(int i, const Value& value);
+  TableStatus Append(const std::vector<Value>& values);
+  TableStatus Delete();
+  TableStatus Purge();
+  TableStatus Clear();
+
+ private:
+  TableFile() = default;
+  TableStatus ReadHead(int64_t size);
+  TableStatus Repair(int64_t size);
+  TableStatus Reopen();
+  void RefreshCount();
+  TableStatus Compacted(ByteSet* image, std::vector<int32_t>* dropped_chains);
+  TableStatus Fill(const std::vector<Value>& values, uint8_t* rec, std::vector<ChainPlan>* plans);
+  TableStatus WriteSlot(int32_t slot, const uint8_t* rec);
+  TableStatus WriteCount(int32_t count, int32_t next);
+  void ForgetWindow() { cache_.Reset(record_size_); }
+  void ReleasePlans(const std::vector<ChainPlan>& plans);
+  bool ChainFirst(const uint8_t* rec, int i, int32_t* first) const;
+
+  std::string path_;
+  std::unique_ptr<File> file_;
+  std::unique_ptr<CompanionFile> companion_;
+  bool writable_ = true;
+  ByteSet head_;
+  std::vector<table_format::Field> fields_;
+  int32_t version_ = 0, count_ = 0, next_ = 1, record_size_ = 0;
+  int64_t data_start_ = 0;
+  std::unordered_map<std::string, int> names_;
+  RecordCache cache_;
+};
+
+// The companion path of a table path: its stem with "rdt" in the letter case found on disk.
+std::string CompanionPath(const std::string& table_path);
+
+}  // namespace table_internal

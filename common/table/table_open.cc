@@ -1,0 +1,145 @@
+// Opening a table: the header and descriptor checks, the repair of a cut-off file, and
+// finding its companion file.
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <limits>
+
+#include "common/table/range_lock.h"
+#include "common/table/table_file.h"
+#include "common/text.h"
+
+namespace table_internal {
+namespace tf = table_format;
+namespace {
+
+// Reads exactly n bytes at offset.
+bool ReadExact(File* f, uint64_t offset, uint8_t* buf, size_t n) {
+  size_t got = 0;
+  return f->ReadAt(offset, buf, n, &got) && got == n;
+}
+
+// A descriptor checked against the record size; false when it cannot be one.
+bool ParseField(const uint8_t* d, int32_t record_size, tf::Field* f) {
+  const void* nul = std::memchr(d, 0, tf::kMaxNameBytes + 1);
+  if (!nul) return false;
+  f->name.assign(reinterpret_cast<const char*>(d), static_cast<const uint8_t*>(nul) - d);
+  f->type = tf::GetI32(d + 20);
+  f->offset = tf::GetI32(d + 24);
+  f->declared = tf::GetI32(d + 28);
+  f->width = tf::TypeWidth(f->type, f->declared);
+  return f->width > 0 && f->offset >= 0 &&
+         static_cast<int64_t>(f->offset) + f->width <= record_size;
+}
+
+bool AsciiEqualNoCase(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+    if (x != y && !(x < 0x80 && y < 0x80 && std::tolower(x) == std::tolower(y))) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string CompanionPath(const std::string& table_path) {
+  size_t slash = table_path.rfind('/');
+  size_t dot = table_path.rfind('.');
+  std::string stem = (dot != std::string::npos && (slash == std::string::npos || dot > slash))
+                         ? table_path.substr(0, dot)
+                         : table_path;
+  for (int mask = 0; mask < 8; ++mask) {
+    std::string ext = ".rdt";
+    for (int i = 0; i < 3; ++i)
+      if (mask & (1 << i)) ext[1 + i] = static_cast<char>(std::toupper(ext[1 + i]));
+    if (CurrentEnv()->Exists(stem + ext)) return stem + ext;
+  }
+  return stem + ".rdt";
+}
+
+int TableFile::FindField(const std::string& gbk_name) const {
+  for (size_t i = 0; i < fields_.size(); ++i)
+    if (AsciiEqualNoCase(fields_[i].name, gbk_name)) return static_cast<int>(i);
+  return -1;
+}
+
+int TableFile::FindFieldUtf8(const std::string& name) {
+  auto it = names_.find(name);
+  if (it != names_.end()) return it->second;
+  if (names_.size() > 256) names_.clear();
+  return names_[name] = FindField(ToGbk(name));
+}
+
+std::unique_ptr<TableFile> TableFile::Open(const std::string& path, TableStatus* status) {
+  std::unique_ptr<TableFile> t(new TableFile);
+  t->path_ = path;
+  t->file_ = CurrentEnv()->Open(path, OpenMode::kReadWrite);
+  if (!t->file_) {
+    t->file_ = CurrentEnv()->Open(path, OpenMode::kRead);
+    t->writable_ = false;
+  }
+  if (!t->file_) {
+    *status = TableStatus::kMissing;
+    return nullptr;
+  }
+  int64_t size = t->file_->Size();
+  RangeLock lock(t->file_.get(), tf::kCountOffset, t->writable_ ? 8 : 0);
+  *status = !lock.held() ? TableStatus::kLocked
+            : size < 0   ? TableStatus::kIoError
+                         : t->ReadHead(size);
+  if (*status == TableStatus::kOk) *status = t->Repair(size);
+  t->cache_.Reset(t->record_size_ > 0 ? t->record_size_ : 1);
+  bool chains = false;
+  for (const auto& f : t->fields_) chains = chains || tf::IsChainType(f.type);
+  if (*status == TableStatus::kOk && chains) {
+    t->companion_ = CompanionFile::Open(CompanionPath(path), t->version_);
+    if (!t->companion_) *status = TableStatus::kInvalid;
+  }
+  t->position = 0;
+  return *status == TableStatus::kOk ? std::move(t) : nullptr;
+}
+
+TableStatus TableFile::ReadHead(int64_t size) {
+  uint8_t h[tf::kDescriptorsOffset];
+  if (size < tf::kDescriptorsOffset || !ReadExact(file_.get(), 0, h, sizeof h))
+    return TableStatus::kInvalid;
+  version_ = tf::GetI32(h + 4);
+  count_ = tf::GetI32(h + tf::kCountOffset);
+  next_ = tf::GetI32(h + tf::kNextNumberOffset);
+  record_size_ = tf::GetI32(h + tf::kRecordSizeOffset);
+  int32_t n = tf::GetI32(h + tf::kFieldCountOffset);
+  if (std::memcmp(h, tf::kTableSignature, 4) != 0 || version_ > tf::kVersion || record_size_ <= 0 ||
+      record_size_ > tf::kMaxRecordSize || count_ < 0 || next_ <= 0 || n <= 0 ||
+      n > (size - tf::kDescriptorsOffset) / tf::kDescriptorSize)
+    return TableStatus::kInvalid;
+  data_start_ = tf::kDescriptorsOffset + int64_t{tf::kDescriptorSize} * n;
+  if (data_start_ + int64_t{count_} * record_size_ > std::numeric_limits<int32_t>::max())
+    return TableStatus::kInvalid;
+  head_.resize(static_cast<size_t>(data_start_));
+  std::memcpy(head_.data(), h, sizeof h);
+  if (!ReadExact(file_.get(), sizeof h, head_.data() + sizeof h, head_.size() - sizeof h))
+    return TableStatus::kInvalid;
+  fields_.resize(static_cast<size_t>(n));
+  for (int32_t i = 0; i < n; ++i) {
+    const uint8_t* d = head_.data() + tf::kDescriptorsOffset + tf::kDescriptorSize * i;
+    if (!ParseField(d, record_size_, &fields_[i])) return TableStatus::kInvalid;
+  }
+  return TableStatus::kOk;
+}
+
+// Lowers a count the file cannot hold and cuts bytes after the last counted record.
+TableStatus TableFile::Repair(int64_t size) {
+  int64_t whole = (size - data_start_) / record_size_;
+  int64_t end = data_start_ + int64_t{record_size_} * std::min<int64_t>(whole, count_);
+  if (whole < count_) {
+    count_ = static_cast<int32_t>(whole);
+    tf::PutI32(head_.data() + tf::kCountOffset, count_);
+    // A file that cannot be mended on disk is still read with the lowered count.
+    if (writable_) file_->WriteAt(tf::kCountOffset, head_.data() + tf::kCountOffset, 4);
+  }
+  if (writable_ && size > end) file_->Truncate(static_cast<uint64_t>(end));
+  return TableStatus::kOk;
+}
+
+}  // namespace table_internal

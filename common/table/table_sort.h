@@ -1,0 +1,18 @@
+#pragma once
+// Writing a table's records, sorted on key fields, into a new table file.
+#include <string>
+#include <vector>
+
+#include "common/table/table_file.h"
+#include "common/table/table_status.h"
+
+namespace table_internal {
+
+// Sorts every record of src (deleted ones included, numbered -i) into the table file target
+// (and its companion when src has byte-set fields). key_names are GBK; ascending has one flag
+// per key (missing flags = ascending). src and its position are left as they were.
+TableStatus SortToFile(TableFile& src, const std::string& target,
+                       const std::vector<std::string>& key_names,
+                       const std::vector<bool>& ascending);
+
+}  // namespace table_internal
