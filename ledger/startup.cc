@@ -1,9 +1,8 @@
 // Start-up: what the main window's creation does, after the login has closed.
-#include "common/assets.h"
-#include "common/files.h"
 #include "common/ini.h"
 #include "common/message_box.h"
 #include "common/table/table.h"
+#include "common/table/templates.h"
 #include "ledger/login_window.h"
 #include "ledger/main_window.h"
 #include "ledger/program_state.h"
@@ -14,14 +13,10 @@ namespace {
 // order when missing.
 constexpr const char* kTableFiles[] = {"合同.rdb", "出租单数据.rdb", "合同.rdt"};
 
-// Writes the stored template of that name unless the file is there already.
-void WriteTemplateIfMissing(const char* name) {
-  std::string path = RunPath(name);
-  if (FileExists(path)) return;
-  auto stored = FindAsset(name);
-  if (!WriteBinaryToFile(path, ByteSet(stored.begin(), stored.end()))) {
-    ShowMessageBox("写入失败，");
-  }
+// Writes the stored template of that name unless the file is there already; a write that
+// fails is reported and start-up goes on.
+void WriteMissingTemplate(const char* name) {
+  if (!WriteTemplateIfMissing(RunPath(name), name)) ShowMessageBox("写入失败，");
 }
 
 // The main window may already be gone (the clerk left at the login): then the contract table
@@ -37,6 +32,6 @@ void OpenContractTable() {
 void MainWindow_OnCreated() {
   ui::LoadWindow(LoginWindow::Decl(), true);
   CompanyName = ReadIniItem(SettingsFilePath(), "用户设置", "单位名称");
-  for (const char* name : kTableFiles) WriteTemplateIfMissing(name);
+  for (const char* name : kTableFiles) WriteMissingTemplate(name);
   OpenContractTable();
 }

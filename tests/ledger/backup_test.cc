@@ -4,6 +4,7 @@
 
 #include "common/dates.h"
 #include "common/files.h"
+#include "common/table/templates.h"
 #include "ledger/backup_at_exit.h"
 #include "ledger/login_window.h"
 #include "ledger/main_window.h"

@@ -93,11 +93,6 @@ ByteSet FileBytes(const std::string& path) {
   return ByteSet(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-ByteSet TemplateBytes(const char* name) {
-  auto stored = FindAsset(name);
-  return ByteSet(stored.begin(), stored.end());
-}
-
 void WriteFile(const std::string& path, const ByteSet& bytes) {
   std::ofstream out(path, std::ios::binary);
   out.write(reinterpret_cast<const char*>(bytes.data()),

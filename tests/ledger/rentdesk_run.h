@@ -77,8 +77,6 @@ class RentdeskRun : public ::testing::Test {
 
 // The bytes of a file (empty when missing).
 ByteSet FileBytes(const std::string& path);
-// The stored template of that name.
-ByteSet TemplateBytes(const char* name);
 void WriteFile(const std::string& path, const ByteSet& bytes);
 ByteSet Bytes(const std::string& text);
 // The names in a folder, sorted ({} when it is no folder).

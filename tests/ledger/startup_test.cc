@@ -6,6 +6,7 @@
 #include "common/env.h"
 #include "common/files.h"
 #include "common/table/table.h"
+#include "common/table/templates.h"
 #include "ledger/login_window.h"
 #include "ledger/main_window.h"
 #include "ledger/program_state.h"
@@ -44,8 +45,10 @@ TEST_F(StartUp, FirstStartInAnEmptyFolderWritesTheTemplatesAndLetsTheClerkIn) {
     EXPECT_TRUE(ui::GetWindowVisible(MainWindow::kWindow));
     EXPECT_EQ(ui::FindWindow(LoginWindow::kWindow), nullptr);
     EXPECT_EQ(env_.created, (Names{"合同.rdb", "出租单数据.rdb", "合同.rdt"}));
-    for (const char* name : kTemplates)
+    for (const char* name : kTemplates) {
+      EXPECT_FALSE(TemplateBytes(name).empty()) << name;
       EXPECT_EQ(FileBytes(InRun(name)), TemplateBytes(name)) << name;
+    }
     ASSERT_TRUE(CompanyName.has_value());
     EXPECT_EQ(*CompanyName, "");
     EXPECT_TRUE(SelectTable("合同")) << "the contract table is open for the whole run";
