@@ -61,14 +61,21 @@ TEST_F(StartUp, FirstStartInAnEmptyFolderWritesTheTemplatesAndLetsTheClerkIn) {
   EXPECT_EQ(FolderNames(RunDir()), (Names{"出租单数据.rdb", "合同.rdb", "合同.rdt"}));
 }
 
-TEST_F(StartUp, CompanyAndClerkComeFromTheSettings) {
+TEST_F(StartUp, CompanyAndClerkComeFromTheSettingsAndTheTextsAreReleasedAtTheEnd) {
   Setting("单位名称", "墨川建材租赁站");
   Setting("用户名", "小王");
   Do([] { EXPECT_EQ(ui::GetText(LoginWindow::编辑框1), "小王"); });
   MouseDown(LoginWindow::透明标签1);
-  CheckAndLeave([] { EXPECT_EQ(CompanyName.value_or("?"), "墨川建材租赁站"); });
+  CheckAndLeave([] {
+    EXPECT_EQ(CompanyName.value_or("?"), "墨川建材租赁站");
+    // What later windows store, released with the company at the end.
+    UserName = "小王";
+    PickedContract = {3, "东湖花园三期"};
+  });
   EXPECT_EQ(Run(), 0);
   EXPECT_FALSE(CompanyName.has_value());
+  EXPECT_FALSE(UserName.has_value());
+  EXPECT_FALSE(PickedContract.name.has_value());
 }
 
 TEST_F(StartUp, ExistingFilesAreNeverOverwritten) {
