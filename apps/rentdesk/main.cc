@@ -1,2 +1,10 @@
 // rentdesk: the rental ledger.
-int main() { return 0; }
+#include "platform/qt/qt_platform.h"
+
+int main(int argc, char** argv) {
+  qtp::StartApplication(argc, argv);
+  qtp::QtPlatform platform;
+  InstallPlatform(&platform);
+  InstallPlatform(nullptr);
+  return 0;
+}

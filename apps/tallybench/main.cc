@@ -1,2 +1,10 @@
 // tallybench: the steel-pipe tally tool.
-int main() { return 0; }
+#include "platform/qt/qt_platform.h"
+
+int main(int argc, char** argv) {
+  qtp::StartApplication(argc, argv);
+  qtp::QtPlatform platform;
+  InstallPlatform(&platform);
+  InstallPlatform(nullptr);
+  return 0;
+}

@@ -23,9 +23,17 @@ EventArgs CellArgs(int row, int col) {
   return args;
 }
 
+// Joined cells show and edit as their first cell: the cell the user's edit lands in.
+void ToShownCell(const GridModel& m, int* row, int* col) {
+  if (const GridMerge* merge = m.MergeAt(*row, *col)) {
+    *row = merge->anchor_row;
+    *col = merge->anchor_col;
+  }
+}
+
 // Stores the user's text in the cell (the cursor goes there) and runs the handler of e.
 bool Store(Unit& grid, GridModel& m, int row, int col, const std::string& text, Event e) {
-  m.SetCursor(row, col);
+  m.SetCursor(row, col);  // already the shown cell
   m.SetText(row, col, text);
   Touch(grid);
   EventArgs args = CellArgs(row, col);
@@ -45,13 +53,17 @@ bool GridClick(Unit& grid, int row, int col) {
 
 bool GridEdit(Unit& grid, int row, int col, const std::string& text) {
   GridModel* m = InputGrid(grid);
-  if (!m || !m->UserEditAllowed(row, col, text)) return false;
+  if (!m) return false;
+  ToShownCell(*m, &row, &col);
+  if (!m->UserEditAllowed(row, col, text)) return false;
   return Store(grid, *m, row, col, text, Event::kGridCellChanged);
 }
 
 bool GridChoose(Unit& grid, int row, int col, const std::string& choice) {
   GridModel* m = InputGrid(grid);
-  if (!m || !m->UserChoiceAllowed(row, col, choice)) return false;
+  if (!m) return false;
+  ToShownCell(*m, &row, &col);
+  if (!m->UserChoiceAllowed(row, col, choice)) return false;
   return Store(grid, *m, row, col, choice, Event::kGridChoice);
 }
 

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "common/dates.h"
+
 namespace {
 
 // 2014-01-05 09:00:00.
@@ -33,6 +35,13 @@ bool HasButton(int flags, int button) {
   }
 }
 
+// Every box the program shows is task-modal unless system-modal: the script's flags need
+// not say so.
+constexpr int kTaskModal = 0x2000;
+bool SameFlags(int shown, int expected) {
+  return (shown & ~kTaskModal) == (expected & ~kTaskModal);
+}
+
 template <class T>
 T PopOr(std::deque<T>& answers, T fallback) {
   if (answers.empty()) return fallback;
@@ -55,7 +64,7 @@ int ScriptedPlatform::MessageBox(const std::string& text, int flags, const std::
   if (!step.message_box) {
     Fail("unexpected message box " + shown + "; the script's next step is: " + step.what);
   }
-  if (step.text != text || step.flags != flags || step.title != title) {
+  if (step.text != text || !SameFlags(flags, step.flags) || step.title != title) {
     Fail("message box " + shown + " shown, but the script expected message box " +
          Describe(step.text, step.flags, step.title));
   }
@@ -112,6 +121,12 @@ void ScriptedPlatform::Balloon(ui::Unit& tip, int x, int y, const std::string& t
 }
 
 int ScriptedPlatform::PrintGrid(ui::Unit& grid, bool preview) {
-  prints_.push_back({grid.window->name, grid.name, preview});
+  DateParts today = SplitDateTime(Now());
+  PageSetup setup;
+  setup.year = today.year;
+  setup.month = today.month;
+  setup.day = today.day;
+  std::vector<Page> pages = grid.grid ? LayoutPages(*grid.grid, setup) : std::vector<Page>{};
+  prints_.push_back({grid.window->name, grid.name, preview, std::move(pages)});
   return PopOr(print_answers_, 0);
 }

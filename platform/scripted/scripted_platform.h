@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "common/grid/page_layout.h"
 #include "common/ui/ui.h"
 #include "platform/platform.h"
 
@@ -45,9 +46,11 @@ class ScriptedPlatform : public Platform, public ui::Backend {
     std::string title;
     bool list_files;
   };
+  // A print or preview of a grid: the pages as they were laid out on A4.
   struct PrintCall {
     std::string window, grid;
     bool preview;
+    std::vector<Page> pages;
   };
   struct PopupCall {
     std::string window, menu;
@@ -85,6 +88,19 @@ class ScriptedPlatform : public Platform, public ui::Backend {
     return Act(r.window, r.name, "char " + std::to_string(code) + " on " + Where(r.window, r.name),
                [code](ui::Unit& u) { return ui::user::Char(u, code); });
   }
+  // ---- Grid steps ----
+  // Clicks the cell: the cursor goes there.
+  ScriptedPlatform& ClickCell(ui::GridRef g, int row, int col);
+  // Types the cell's new text and commits it (refused where the grid refuses the edit).
+  ScriptedPlatform& TypeCell(ui::GridRef g, int row, int col, const std::string& text);
+  // Takes the choice from the cell's drop-down list.
+  ScriptedPlatform& ChooseCell(ui::GridRef g, int row, int col, const std::string& choice);
+  // Types a character (code) into the grid.
+  ScriptedPlatform& GridChar(ui::GridRef g, int code);
+  // Presses a key (code) on the grid.
+  ScriptedPlatform& GridKey(ui::GridRef g, int code);
+  // Releases the right mouse button over the cell.
+  ScriptedPlatform& GridRightUp(ui::GridRef g, int row, int col);
   // Clicks the check box: it toggles.
   ScriptedPlatform& Tick(ui::CheckBoxRef r);
   ScriptedPlatform& Choose(ui::ComboRef r, int index);
@@ -107,14 +123,17 @@ class ScriptedPlatform : public Platform, public ui::Backend {
                         std::function<bool(ui::Unit&)> action);
   // The last queued step is expected to be refused (a hidden or disabled unit ...).
   ScriptedPlatform& Refused();
-  // The program shows this message box next; the user presses `answer` (kPress...).
+  // The program shows this message box next; the user presses `answer` (kPress...). The
+  // task-modal bit (0x2000) that every shown box carries need not be in flags.
   ScriptedPlatform& ExpectMessageBox(const std::string& text, int flags = 0,
                                      const std::string& title = "信息：", int answer = kPressOk);
 
   // ---- Answers of the other dialogs (used in order; defaults when none is left) ----
   void AnswerRunProgram(bool started);         // default true
   void AnswerFolder(const std::string& path);  // default "" (cancelled)
-  void AnswerPrint(int result);                // 0 done, 1 no printer, 2 failed; default 0
+  // The answer of the next print or preview (0 done, 1 no printer, 2 failed; default 0);
+  // the pages are laid out and recorded in prints() whatever the answer.
+  void AnswerPrint(int result);
 
   // ---- The clock ----
   void SetNow(DateTime now);

@@ -241,4 +241,26 @@ TEST_F(ScriptedTest, AnItemOfAHiddenPopupMenuIsChosenAfterThePopup) {
   EXPECT_EQ(script_.popups()[0].x, -1);
 }
 
+TEST_F(ScriptedTest, ExpectedFlagsNeedNotCarryTheTaskModalBit) {
+  struct Case {
+    int shown, expected;
+    bool matches;
+  };
+  const Case cases[] = {{0x2000 | 16, 16, true},
+                        {16, 16, true},
+                        {0x2000 | 16, 0x2000 | 16, true},
+                        {0x2000 | 16, 48, false},
+                        {0x1000 | 16, 16, false}};
+  for (const Case& c : cases) {
+    ScriptedPlatform script;
+    script.ExpectMessageBox("打印机初始化出错,请检查打印设置!", c.expected, "错误");
+    std::string failure;
+    bool ok = RunScripted(
+        script,
+        [&] { CurrentPlatform().MessageBox("打印机初始化出错,请检查打印设置!", c.shown, "错误"); },
+        &failure);
+    EXPECT_EQ(ok, c.matches) << c.shown << " " << c.expected << " " << failure;
+  }
+}
+
 }  // namespace

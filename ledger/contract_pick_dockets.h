@@ -1,0 +1,22 @@
+#pragma once
+// The working docket file: the picked contract's dockets written out from its 数据 field,
+// open under the alias "出租数据" while a docket window is open, and stored back when the
+// docket entry window closes.
+#include <string>
+
+// The empty docket table written at start-up, in the run directory.
+inline constexpr const char* kDocketTemplateFile = "出租单数据.rdb";
+
+// The working docket file's path: the run directory + "/出租数据.rdb".
+std::string WorkingDocketFile();
+// The alias the working docket file is open under.
+const char* WorkingDocketAlias();
+// Sets PickedContract's name from its record, writes that contract's dockets out as the
+// working file and opens it (it becomes the current table). Shows "选择合同写出数据库失败"
+// or "选择合同打开数据库失败" and returns false when either step fails.
+bool OpenPickedContractDockets();
+// Closes the working file and stores its bytes into the picked contract's 数据; when the
+// file cannot be read as a table, shows "出租单录入数据库失败" and 数据 keeps its bytes.
+void DocketEntryWindow_OnDestroy();
+// Closes the docket editor's sorted copy and the working file; stores nothing.
+void DocketEditWindow_OnDestroy();

@@ -1,0 +1,66 @@
+#include "ledger/contract_window_form.h"
+
+#include <string>
+#include <vector>
+
+#include "common/dates.h"
+#include "common/message_box.h"
+#include "common/table/table.h"
+#include "common/text.h"
+#include "ledger/contract_window.h"
+#include "ledger/contract_window_grid.h"
+
+namespace {
+
+using W = ContractWindow;
+
+// The form's first ten field values in field order (合同号 .. 扣件洗油费).
+std::vector<Value> FormValues() {
+  return {
+      ToNumber(ui::GetText(W::编辑框1)),
+      ui::GetText(W::编辑框2),
+      GetDatePart(ui::GetDate(W::日期框1)),
+      ToFloat(ui::GetText(W::编辑框3)),
+      ToFloat(ui::GetText(W::编辑框5)),
+      ToFloat(ui::GetText(W::编辑框6)),
+      ToFloat(ui::GetText(W::编辑框7)),
+      ToFloat(ui::GetText(W::编辑框8)),
+      ui::GetText(W::编辑框4),
+      ToFloat(ui::GetText(W::编辑框9)),
+  };
+}
+
+Value Field(const char* name) { return ReadField(std::string(name)); }
+
+}  // namespace
+
+void EnableContractForm(bool enabled) {
+  for (ui::EditRef box : {W::编辑框1, W::编辑框2, W::编辑框3, W::编辑框4, W::编辑框5, W::编辑框6,
+                          W::编辑框7, W::编辑框8, W::编辑框9}) {
+    ui::SetDisabled(box, !enabled);
+  }
+  ui::SetDisabled(W::日期框1, !enabled);
+}
+
+void ShowContractRecord() {
+  ui::SetText(W::编辑框1, ToText(Field("合同号")));
+  ui::SetDate(W::日期框1, ToDateTime(Field("合同开始日期")));
+  ui::SetText(W::编辑框3, ToText(Field("差螺丝赔偿单价")));
+  ui::SetText(W::编辑框2, ToText(Field("建筑单位名称")));
+  ui::SetText(W::编辑框4, ToText(Field("备注")));
+  ui::SetText(W::编辑框5, ToText(Field("钢管租金")));
+  ui::SetText(W::编辑框6, ToText(Field("扣件租金")));
+  ui::SetText(W::编辑框7, ToText(Field("顶托租金")));
+  ui::SetText(W::编辑框8, ToText(Field("工字钢租金")));
+  ui::SetText(W::编辑框9, ToText(Field("扣件洗油费")));
+}
+
+void AddContractRecord() {
+  const int serial = GetRecordCount() == 0 ? 1 : FindFreeContractSerial();
+  std::vector<Value> values = FormValues();
+  values.push_back(serial);
+  if (!AppendRecord(values)) ShowMessageBox("添加合同失败");
+  FillContractGrid(W::高级表格1);
+}
+
+bool ModifyContractFromForm() { return ModifyRecord(FormValues()); }

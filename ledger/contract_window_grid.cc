@@ -1,0 +1,69 @@
+#include "ledger/contract_window_grid.h"
+
+#include <array>
+#include <cmath>
+#include <vector>
+
+#include "common/dates.h"
+#include "common/grid/grid_ops.h"
+#include "common/table/table.h"
+#include "common/text.h"
+
+namespace {
+
+constexpr std::array<const char*, 11> kHeaders = {"序号",
+                                                  "合同号",
+                                                  "建筑单位名称",
+                                                  "合同开始日期",
+                                                  "差螺丝赔偿单价",
+                                                  "钢管租金（天）",
+                                                  "扣件租金（天）",
+                                                  "顶托租金（天）",
+                                                  "工字钢租金（天）",
+                                                  "洗油费单价",
+                                                  "备注"};
+
+// Writes record i (the current record) into grid row i.
+void WriteContractRow(ui::GridRef grid, int i) {
+  SetGridCellData(grid, i, 0, 1, ToText(i));
+  SetGridCellData(grid, i, 1, 1, ReadField(std::string("合同号")));
+  SetGridCellData(grid, i, 2, 1, ReadField(std::string("建筑单位名称")));
+  SetGridCellData(grid, i, 3, 1, ToText(GetDatePart(ToDateTime(ReadField(3)))));
+  SetGridCellData(grid, i, 4, 1, ToText(ReadField(4)));
+  for (int field = 5; field <= 8; ++field) SetGridCellData(grid, i, field, 1, ReadField(field));
+  SetGridCellData(grid, i, 9, 1, ReadField(10));
+  SetGridCellData(grid, i, 10, 1, ReadField(9));
+}
+
+}  // namespace
+
+void FillContractGrid(ui::GridRef grid) {
+  SetGridRowCount(grid, GetRecordCount() + 1);
+  SetGridColumnCount(grid, GetFieldCount());
+  for (int c = 0; c < static_cast<int>(kHeaders.size()); ++c) {
+    SetGridCellData(grid, 0, c, 1, std::string(kHeaders[c]));
+  }
+  const int n = GetRecordCount();
+  for (int i = 1; i <= n; ++i) {
+    GoToRecord(i);
+    WriteContractRow(grid, i);
+  }
+  SetGridAlignment(grid, 0, 0, n, GetFieldCount() - 1, 2);
+}
+
+int FindFreeContractSerial() {
+  // One pass collects the serials in use; the answer is the first positive integer missing.
+  const int n = GetRecordCount();
+  std::vector<bool> used(n + 2, false);
+  for (int i = 1; i <= n; ++i) {
+    GoToRecord(i);
+    const double v = ToNumber(ReadField(11));
+    const double whole = std::round(v);
+    if (std::fabs(v - whole) <= 1e-7 && whole >= 1 && whole <= n + 1) {
+      used[static_cast<size_t>(whole)] = true;
+    }
+  }
+  int candidate = 1;
+  while (used[candidate]) ++candidate;
+  return candidate;
+}

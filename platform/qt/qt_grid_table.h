@@ -1,0 +1,44 @@
+#pragma once
+// The grid unit's model as a Qt table model: a virtual view over GridModel (no widget per
+// cell). Edits go to ui::user, never into the GridModel directly.
+#include <QAbstractTableModel>
+#include <QColor>
+
+#include "common/grid/grid_model.h"
+#include "common/ui/ui.h"
+
+namespace qtp {
+
+class WindowView;
+
+class GridTable : public QAbstractTableModel {
+ public:
+  GridTable(WindowView* view, ui::Unit& grid, QObject* parent);
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+  // The user's edit: a choice of a drop-down column or typed text, reported to the model.
+  bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+  // Follows the GridModel after it changed: new size (reset) or new contents.
+  void Refresh();
+  // The grid's model (nullptr when the unit has none).
+  const GridModel* grid() const { return unit_.grid.get(); }
+
+ private:
+  WindowView* view_;
+  ui::Unit& unit_;
+  int rows_ = 0, cols_ = 0;  // the size the view knows
+  bool in_edit_ = false;     // inside setData: a new size waits until the edit is over
+};
+
+// The colour of a COLORREF (0x00BBGGRR).
+QColor FromColorRef(uint32_t colour);
+// The Qt alignment of DrawText flags (horizontal in the low two bits, vertical 0x4/0x8).
+Qt::Alignment AlignmentOf(int format);
+// The declared font of a grid cell font.
+ui::Font ToUiFont(const GridFont& font);
+// True when the user may change the cell: typing into it or choosing from its list.
+bool CellTakesInput(const GridModel& m, int row, int col);
+
+}  // namespace qtp

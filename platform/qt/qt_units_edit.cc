@@ -1,0 +1,75 @@
+// Edit boxes: one line (QLineEdit) or many (QPlainTextEdit).
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRegularExpressionValidator>
+#include <QScrollBar>
+
+#include "platform/qt/qt_key_reporter.h"
+#include "platform/qt/qt_text.h"
+#include "platform/qt/qt_units.h"
+#include "platform/qt/qt_window_view.h"
+
+namespace qtp {
+
+namespace {
+
+using ui::InputMode;
+
+QWidget* MakeMultiLine(WindowView* view, ui::Unit& u) {
+  auto* edit = new QPlainTextEdit(view->client());
+  QObject::connect(edit, &QPlainTextEdit::textChanged, view, [view, edit, &u] {
+    if (view->Live()) ui::user::Type(u, S(edit->toPlainText()));
+  });
+  return edit;
+}
+
+// The characters an edit box of the mode accepts as typed; nullptr for any.
+const char* AcceptedPattern(InputMode mode) {
+  if (mode == InputMode::kInteger) return "-?[0-9]*";
+  if (mode == InputMode::kDecimal) return "-?[0-9]*\\.?[0-9]*";
+  return nullptr;
+}
+
+QWidget* MakeOneLine(WindowView* view, ui::Unit& u) {
+  auto* edit = new QLineEdit(view->client());
+  if (u.mode == InputMode::kPassword) {
+    edit->setEchoMode(QLineEdit::Password);
+    edit->setStyleSheet("lineedit-password-character: 42");  // '*'
+  }
+  edit->setReadOnly(u.mode == InputMode::kReadOnly);
+  if (const char* pattern = AcceptedPattern(u.mode)) {
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), edit));
+  }
+  QObject::connect(edit, &QLineEdit::textEdited, view, [view, &u](const QString& text) {
+    if (view->Live()) ui::user::Type(u, S(text));
+  });
+  // The model may have normalised what was typed (an integer box): show its text when done.
+  QObject::connect(edit, &QLineEdit::editingFinished, view, [view, &u] {
+    if (view->Live()) ApplyUnit(u, ui::Prop::kText);
+  });
+  return edit;
+}
+
+}  // namespace
+
+QWidget* MakeEditWidget(WindowView* view, ui::Unit& u) {
+  QWidget* widget = u.mode == InputMode::kMultiLine ? MakeMultiLine(view, u) : MakeOneLine(view, u);
+  new KeyReporter(view, u, widget, false);
+  return widget;
+}
+
+void ApplyEditProp(ui::Unit& u, ui::Prop what) {
+  if (what != ui::Prop::kText) return;
+  QObject* object = static_cast<QObject*>(u.realisation);
+  const QString text = Q(u.text);
+  if (auto* line = qobject_cast<QLineEdit*>(object)) {
+    if (line->text() != text) line->setText(text);
+  } else if (auto* many = qobject_cast<QPlainTextEdit*>(object)) {
+    if (many->toPlainText() == text) return;
+    many->setPlainText(text);
+    many->moveCursor(QTextCursor::End);  // appended text shows its end
+    many->ensureCursorVisible();
+  }
+}
+
+}  // namespace qtp

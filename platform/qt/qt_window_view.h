@@ -1,0 +1,67 @@
+#pragma once
+// The top-level widget of one window: the menu bar, the client area with the background
+// picture, the units' widgets inside it.
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QWidget>
+#include <map>
+#include <string>
+
+#include "common/ui/ui.h"
+
+namespace qtp {
+
+// The client area: where the units sit; paints the window's background picture scaled to it.
+class ClientArea : public QWidget {
+ public:
+  ClientArea(QWidget* parent, QPixmap picture);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QPixmap picture_;
+};
+
+class WindowView : public QWidget {
+ public:
+  explicit WindowView(ui::Window& w);
+  // True while the model window lives and no program write is being applied: only then do
+  // widget signals become user actions.
+  bool Live() const;
+  bool Dead() const { return dead_; }
+  // The model is gone: nothing reaches it any more; the widget hides (and is deleted later).
+  void Kill();
+  ui::Window& model() { return *model_; }
+  ClientArea* client() { return client_; }
+  // The height of the menu bar (0 without one).
+  int MenuHeight() const;
+  // The pop-up menu (a hidden top menu) of that name, or nullptr.
+  QMenu* PopupMenu(const std::string& name) const;
+  // Brings the window's own property in line with the model (title, geometry, visible).
+  void Apply(ui::Prop what);
+  // Builds every unit's widget and applies all its properties.
+  void BuildUnits();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void BuildMenuBar();
+  void AddMenuEntry(QMenu* menu, const ui::MenuDecl& entry);
+  QAction* BindMenuAction(QAction* action, const char* name);
+  void LayOutClient();
+
+  ui::Window* model_;
+  bool dead_ = false;
+  QMenuBar* menu_bar_ = nullptr;
+  ClientArea* client_ = nullptr;
+  std::map<std::string, QMenu*> popups_;
+};
+
+// The view of a live window, or nullptr.
+WindowView* ViewOf(const ui::Window& w);
+
+}  // namespace qtp
