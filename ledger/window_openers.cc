@@ -1,5 +1,9 @@
 #include "ledger/window_openers.h"
 
+#include "common/ui/ui.h"
+#include "ledger/contract_pick.h"
+#include "ledger/contract_window.h"
+
 namespace {
 
 void (*g_hook)(LedgerWindow) = nullptr;
@@ -17,10 +21,12 @@ void SetWindowOpenerHookForTests(void (*hook)(LedgerWindow)) { g_hook = hook; }
 
 void OpenContractWindow() {
   if (Hooked(LedgerWindow::kContract)) return;
+  ui::LoadWindow(ContractWindowDecl(), true);
 }
 
 void OpenContractPickWindow() {
   if (Hooked(LedgerWindow::kContractPick)) return;
+  ui::LoadWindow(ContractPickWindowDecl(), true);
 }
 
 void OpenSettingsWindow() {

@@ -20,6 +20,19 @@ namespace {
 const char* kSans = "Noto Sans CJK SC";
 const char* kSerif = "Noto Serif CJK SC";
 const QColor kNavy(24, 58, 104);
+
+// The client areas that the pictures are stretched over: the Qt realisation takes declared
+// window sizes as outer sizes (less 16 x 39 for the frame, less the menu bar of the main
+// window) and draws a background picture over the whole client area. What must line up with
+// units (the login's boxes and buttons, the band behind the main window's buttons) is drawn
+// in client coordinates through this stretch.
+const QSizeF kLoginClient(640 - 16, 431 - 39);
+const QSizeF kMainClient(949 - 16, 566 - 39 - 21);
+
+// Paints in client coordinates on a picture that is stretched over that client area.
+void UseClientCoordinates(QPainter& p, QSizeF picture, QSizeF client) {
+  p.scale(picture.width() / client.width(), picture.height() / client.height());
+}
 const QColor kSteel(120, 136, 152);
 
 QFont Font(const char* face, int pixels, int weight = QFont::Normal) {
@@ -72,9 +85,12 @@ QImage MainBackground() {
   sky.setColorAt(1, QColor(196, 214, 234));
   p.fillRect(img.rect(), sky);
   // The band behind the picture buttons and their captions.
+  p.save();
+  UseClientCoordinates(p, img.size(), kMainClient);
   p.setPen(QPen(QColor(200, 214, 230), 1));
   p.setBrush(QColor(255, 255, 255, 190));
   p.drawRoundedRect(QRectF(30, 30, 560, 128), 14, 14);
+  p.restore();
   // A building under scaffolding, bottom right.
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(214, 200, 180));
@@ -118,13 +134,15 @@ QImage LoginBackground() {
   bg.setColorAt(0, QColor(36, 76, 130));
   bg.setColorAt(1, QColor(16, 40, 76));
   p.fillRect(img.rect(), bg);
-  DrawScaffold(p, QRectF(34, 150, 220, 250), 4, 5);
+  UseClientCoordinates(p, img.size(), kLoginClient);
+  DrawScaffold(p, QRectF(34, 150, 210, 210), 4, 5);
   p.setPen(Qt::white);
   p.setFont(Font(kSerif, 40, QFont::Bold));
-  p.drawText(QRectF(0, 30, 640, 60), Qt::AlignCenter, "墨川租赁软件");
+  p.drawText(QRectF(0, 30, kLoginClient.width(), 60), Qt::AlignCenter, "墨川租赁软件");
   p.setPen(QColor(200, 216, 238));
   p.setFont(Font(kSans, 16));
-  p.drawText(QRectF(0, 88, 640, 28), Qt::AlignCenter, "脚手架租赁管理  ·  用户登录");
+  p.drawText(QRectF(0, 88, kLoginClient.width(), 28), Qt::AlignCenter,
+             "脚手架租赁管理  ·  用户登录");
   // The panel behind the two boxes and the buttons.
   p.setPen(QPen(QColor(180, 196, 220), 1));
   p.setBrush(QColor(244, 247, 252));
@@ -142,7 +160,7 @@ QImage LoginBackground() {
   DrawButton(p, QRectF(442, 239, 72, 24), "退出", QColor(170, 180, 195), QColor(110, 122, 140));
   p.setPen(QColor(160, 180, 210));
   p.setFont(Font(kSans, 12));
-  p.drawText(QRectF(0, 396, 624, 24), Qt::AlignRight | Qt::AlignVCenter, "rentdesk 版本 1.0");
+  p.drawText(QRectF(0, 360, 608, 24), Qt::AlignRight | Qt::AlignVCenter, "rentdesk 版本 1.0");
   return img;
 }
 

@@ -9,6 +9,7 @@
 
 #include "common/assets.h"
 #include "common/message_box.h"
+#include "ledger/contract_window.h"
 #include "ledger/login_window.h"
 #include "ledger/program_state.h"
 #include "ledger/web_pages.h"
@@ -104,6 +105,21 @@ TEST_F(MainWindowRun, TheAboutMenuOpensTheTwoPagesAndTheAboutBox) {
   EXPECT_EQ(Pages(), (std::vector<std::string>{"file://" + RunDir() + "/使用教程.html",
                                                "https://example.com/rentdesk/update"}));
   EXPECT_TRUE(windows_.empty());
+}
+
+TEST_F(MainWindowRun, TheContractWindowOpensModallyOverTheMainWindow) {
+  SetWindowOpenerHookForTests(nullptr);
+  for (int i = 0; i < 2; ++i) {
+    Click(i == 0 ? MainWindow::增加合同 : MainWindow::修改合同);
+    Do([] {
+      ASSERT_NE(ui::FindWindow(ContractWindow::self), nullptr);
+      ui::Window* main = ui::FindWindow(MainWindow::kWindow);
+      ASSERT_NE(main, nullptr);
+      EXPECT_FALSE(ui::TakesInput(*main)) << "the main window waits for the contract window";
+    });
+    CloseBox(ContractWindow::self);
+  }
+  LeaveAndRun();
 }
 
 // The declaration as the clerk sees it: captions, places, pictures and the menu bar.

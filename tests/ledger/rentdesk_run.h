@@ -46,10 +46,9 @@ class RentdeskRun : public ::testing::Test {
   void Click(ui::PictureButtonRef button) { script_->Click(button); }
   void Click(ui::MenuItemRef entry) { script_->ChooseMenu(entry); }
   void CloseBox(ui::WindowRef window) { script_->Close(window); }
-  // The next message box: text and icon flags, under the default title; ShowMessageBox adds
-  // the task-modal flag (0x2000) on the way to the platform.
+  // The next message box: text and icon flags, under the default title.
   void ExpectMessage(const std::string& text, int flags = 0) {
-    script_->ExpectMessageBox(text, flags | 0x2000);
+    script_->ExpectMessageBox(text, flags);
   }
   void Do(std::function<void()> step) { script_->Do(std::move(step)); }
 
