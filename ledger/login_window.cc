@@ -11,6 +11,7 @@ namespace {
 enum class LoginOutcome { kOpen, kLetIn, kLeaving };
 LoginOutcome g_outcome = LoginOutcome::kOpen;
 
+// A key of the settings file's 用户设置 section, read anew at every call.
 std::string UserSetting(const char* key, const std::string& def = "") {
   return ReadIniItem(SettingsFilePath(), "用户设置", key, def);
 }
