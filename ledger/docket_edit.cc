@@ -1,3 +1,5 @@
+// The docket edit window: its declaration, its title, deleting a docket and the reconciliation
+// list's print and preview.
 #include "ledger/docket_edit.h"
 
 #include "common/grid/grid_ops.h"

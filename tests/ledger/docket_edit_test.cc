@@ -217,3 +217,21 @@ TEST_F(DocketEditTest, OkOnEveryNegativeBalanceSaves) {
 }
 
 }  // namespace
+
+namespace {
+
+// When the sorted copy cannot be made (its path is taken by a folder), the grid shows the
+// working table and a save stores nothing: the contract keeps its dockets.
+TEST_F(DocketEditTest, ASortedCopyThatCannotBeMadeIsNeverStored) {
+  ASSERT_TRUE(MakeDirectory(SortedDocketFile()));
+  ASSERT_TRUE(WriteBinaryToFile(SortedDocketFile() + "/占用", ByteSet{1}));
+  PickContractWith(OutOfOrder());
+  const ByteSet before = DocketBytes(1);
+  ExpectCells(1, {{1, "7"}});
+  Save();
+  Expect("出租单修改失败");
+  Run();
+  EXPECT_EQ(DocketBytes(1), before);
+}
+
+}  // namespace
