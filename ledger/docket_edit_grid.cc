@@ -21,14 +21,19 @@ constexpr std::array<const char*, kDocketEditColumns> kHeaders = {
     "序号",     "单号",     "日期",       "出入库", "钢管米数",
     "扣件套数", "顶托套数", "工字钢米数", "差螺丝", "备注"};
 
+// Column widths within the grid's 1024 pixels; the remark is the widest.
+constexpr std::array<int, kDocketEditColumns> kWidths = {50,  80,  130, 80, 100,
+                                                         100, 100, 100, 80, 180};
+
 std::string Cell(int row, int col) { return GetGridCellData(W::高级表格1, row, col); }
 
 void SetCell(int row, int col, const Value& v) { SetGridCellData(W::高级表格1, row, col, 1, v); }
 
 bool IsQuantityColumn(int col) { return col >= kFirstQuantityColumn && col <= kLastQuantityColumn; }
 
-// The column types and the direction column's two choices.
+// The column widths, types and the direction column's two choices.
 void SetColumnKinds() {
+  for (int c = 0; c < kDocketEditColumns; ++c) SetGridColumnWidth(W::高级表格1, c, kWidths[c]);
   SetGridColumnType(W::高级表格1, 1, 2);
   SetGridColumnType(W::高级表格1, 2, 3);
   SetGridColumnType(W::高级表格1, kDirectionColumn, 8);

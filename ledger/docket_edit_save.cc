@@ -68,20 +68,18 @@ std::vector<Value> RowValues(int row, bool out) {
   return values;
 }
 
-// True when the bytes are those of a readable table.
-bool IsTableFile(const ByteSet& bytes) {
-  const std::string probe = RunPath("出租单临时数据检查.rdb");
-  bool ok = !bytes.empty() && WriteBinaryToFile(probe, bytes) && OpenTable(probe, "检查");
-  if (ok) CloseTable("检查");
-  DeleteDiskFile(probe);
-  return ok;
+// True when the closed sorted copy opens as a table; it is closed again.
+bool SortedCopyIsTable() {
+  if (!OpenTable(SortedDocketFile(), SortedDocketAlias())) return false;
+  CloseTable(SortedDocketAlias());
+  return true;
 }
 
 // Stores the sorted copy's bytes into the picked contract's 数据; false (数据 kept) when the
 // copy cannot be read as a table or the write fails.
 bool StoreSortedCopy() {
   const ByteSet bytes = ReadFileToBinary(SortedDocketFile());
-  const bool readable = IsTableFile(bytes);
+  const bool readable = !bytes.empty() && SortedCopyIsTable();
   SelectTable("合同");
   GoToRecord(PickedContract.record);
   return readable && WriteField(kDocketsField, bytes);
