@@ -1,5 +1,6 @@
 // rentdesk's login and main window on the Qt realisation (offscreen): the clerk logs in and
-// leaves; both windows are rendered to PNG files for a look (in $RENT_TEST_OUTPUT or /tmp).
+// leaves; both windows are rendered to PNG files for a look (in $RENT_TEST_OUTPUT, else test-output
+// in the build folder).
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -52,7 +53,7 @@ class RentdeskOnQt : public ::testing::Test {
     setenv("HOME", (root_ + "/home").c_str(), 1);
     SetRunDirectoryForTests(root_ + "/run");
     const char* out = getenv("RENT_TEST_OUTPUT");
-    out_ = out && *out ? out : "/tmp";
+    out_ = out && *out ? out : RENT_TEST_OUTPUT_DIR;
     fs::create_directories(out_);
   }
   void TearDown() override {

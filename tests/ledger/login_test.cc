@@ -81,7 +81,8 @@ TEST_F(Login, OnlyExactly是AsksForThePassword) {
       {"是", std::nullopt, "", true},    // no password stored: the empty box matches
       {"是", std::nullopt, "a", false},  // ... and anything typed is refused
       {"是", "", "", true},
-      {"是　", "secret", "", true},  // 是 with an ideographic blank is not 是
+      {"是 ", "secret", "", true},   // 是 followed by a blank is not 是
+      {"是　", "secret", "", true},  // nor with an ideographic blank
       {"是。", "secret", "", true},
       {"否", "secret", "", true},
       {"", "secret", "", true},
