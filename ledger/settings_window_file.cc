@@ -8,7 +8,8 @@ namespace {
 
 constexpr char kSection[] = "用户设置";
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+// The blanks the file skips between '=' and a value.
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 }  // namespace
 
@@ -21,6 +22,6 @@ bool WriteUserSetting(const std::string& key, const std::string& value) {
 }
 
 bool StoresAsWritten(const std::string& value) {
-  if (!value.empty() && (IsBlank(value.front()) || IsBlank(value.back()))) return false;
+  if (!value.empty() && IsBlank(value.front())) return false;
   return FromGbk(ToGbk(value)) == value;
 }

@@ -1,8 +1,10 @@
 #include "ledger/window_openers.h"
 
 #include "common/ui/ui.h"
+#include "ledger/backup_window.h"
 #include "ledger/contract_pick.h"
 #include "ledger/contract_window.h"
+#include "ledger/settings_window.h"
 
 namespace {
 
@@ -31,10 +33,12 @@ void OpenContractPickWindow() {
 
 void OpenSettingsWindow() {
   if (Hooked(LedgerWindow::kSettings)) return;
+  ui::LoadWindow(SettingsWindowDecl(), true);
 }
 
 void OpenBackupWindow() {
   if (Hooked(LedgerWindow::kBackup)) return;
+  ui::LoadWindow(BackupWindowDecl(), true);
 }
 
 void OpenSettlementWindow() {
