@@ -46,8 +46,8 @@ void BackupWindow_OnBrowseClick() { ui::SetText(W::编辑框1, BrowseForFolder("
 
 void BackupWindow_OnConfirmClick() {
   const std::string folder = ui::GetText(W::编辑框1);
-  // The file would give back another path (blanks trimmed, characters outside GBK lost), and
-  // the backups would go elsewhere than the clerk chose.
+  // The file would give back another path (leading blanks skipped, characters outside GBK lost),
+  // and the backups would go elsewhere than the clerk chose.
   if (!StoresAsWritten(folder)) {
     ShowMessageBox("这个文件夹的路径无法保存，请另选一个文件夹");
     return;

@@ -2,6 +2,9 @@
 // that enables the password boxes, and what 确定修改 stores.
 #include "ledger/settings_window.h"
 
+#include <iterator>
+#include <vector>
+
 #include "common/message_box.h"
 #include "tests/ledger/user_settings_test_base.h"
 
@@ -53,29 +56,45 @@ TEST_F(SettingsWindowTest, FirstUseShowsAnEmptyFormAndSavesPasswordUseOff) {
   EXPECT_EQ(ui::FindWindow(W::self), nullptr);
 }
 
-TEST_F(SettingsWindowTest, UnitsLieInTheGroupBoxAsDeclared) {
+TEST_F(SettingsWindowTest, UnitsLieInTheGroupBoxAtTheirPlaces) {
+  struct Place {
+    const char* name;
+    ui::Rect rect;
+    const char* text;
+    ui::InputMode mode;
+  };
+  using M = ui::InputMode;
+  const Place places[] = {
+      {"标签1", {16, 24, 64, 24}, "管理员名称", M::kPlain},
+      {"编辑框1", {88, 24, 112, 24}, "", M::kPlain},
+      {"选择框1", {232, 24, 96, 24}, "是否使用密码", M::kPlain},
+      {"标签4", {8, 64, 80, 24}, "租赁公司名称", M::kPlain},
+      {"编辑框4", {88, 64, 224, 24}, "", M::kPlain},
+      {"标签2", {40, 104, 32, 24}, "密码", M::kPlain},
+      {"编辑框2", {96, 104, 112, 24}, "", M::kPassword},
+      {"标签3", {16, 136, 80, 24}, "再次输入密码", M::kPlain},
+      {"编辑框3", {96, 136, 112, 24}, "", M::kPassword},
+      {"按钮1", {240, 112, 88, 48}, "确定修改", M::kPlain},
+  };
   const ui::WindowDecl& decl = SettingsWindowDecl();
-  ASSERT_EQ(decl.units.size(), 11u);
-  EXPECT_EQ(decl.units[0].name, std::string("分组框1"));
-  EXPECT_EQ(decl.units[0].text, "基本设置");
-  for (size_t i = 1; i < decl.units.size(); ++i) {
-    ASSERT_NE(decl.units[i].container, nullptr) << decl.units[i].name;
-    EXPECT_EQ(decl.units[i].container, std::string("分组框1"));
+  ASSERT_EQ(decl.units.size(), std::size(places) + 1);
+  const ui::UnitDecl& group = decl.units[0];
+  EXPECT_EQ(group.name, std::string("分组框1"));
+  EXPECT_EQ(group.text, "基本设置");
+  EXPECT_EQ(group.container, nullptr);
+  for (size_t i = 0; i < std::size(places); ++i) {
+    const Place& p = places[i];
+    const ui::UnitDecl& u = decl.units[i + 1];
+    SCOPED_TRACE(p.name);
+    EXPECT_EQ(u.name, std::string(p.name));
+    ASSERT_NE(u.container, nullptr);
+    EXPECT_EQ(u.container, std::string("分组框1"));
+    EXPECT_EQ(u.text, p.text);
+    EXPECT_EQ(u.mode, p.mode);
+    EXPECT_EQ((std::vector<int>{u.rect.left, u.rect.top, u.rect.width, u.rect.height}),
+              (std::vector<int>{p.rect.left, p.rect.top, p.rect.width, p.rect.height}));
+    EXPECT_FALSE(u.checked || u.disabled || !u.visible);
   }
-  script_.Do([] {
-    EXPECT_EQ(ui::FindUnit(W::编辑框2)->mode, ui::InputMode::kPassword);
-    EXPECT_EQ(ui::FindUnit(W::编辑框3)->mode, ui::InputMode::kPassword);
-    EXPECT_EQ(ui::FindUnit(W::编辑框1)->mode, ui::InputMode::kPlain);
-    EXPECT_EQ(ui::GetText(W::选择框1), "是否使用密码");
-    EXPECT_EQ(ui::GetText(W::按钮1), "确定修改");
-    const ui::Rect r = ui::GetRect(W::编辑框3);
-    EXPECT_EQ(r.left, 96);
-    EXPECT_EQ(r.top, 136);
-    EXPECT_EQ(r.width, 112);
-    EXPECT_EQ(r.height, 24);
-  });
-  script_.Close(W::self);
-  Open();
 }
 
 TEST_F(SettingsWindowTest, TheStoredPasswordUseSetsTheCheckBoxAndThePasswordBoxes) {
