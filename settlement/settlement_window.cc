@@ -66,4 +66,4 @@ const ui::WindowDecl& SettlementWindowDecl() {
   return decl;
 }
 
-void OpenSettlementWindow() { ui::LoadWindow(SettlementWindowDecl(), true); }
+void settlement::OpenSettlementWindow() { ui::LoadWindow(SettlementWindowDecl(), true); }

@@ -26,8 +26,10 @@ struct SettlementWindow {
 // The settlement window's declaration ("结算管理", 1302 x 564 at 50, 50).
 const ui::WindowDecl& SettlementWindowDecl();
 
+namespace settlement {
 // Opens the settlement window modally; returns when the clerk has closed it.
 void OpenSettlementWindow();
+}  // namespace settlement
 
 // Handlers of the settlement window.
 void SettlementWindow_OnCreated();

@@ -109,7 +109,7 @@ class SettlementTest : public ::testing::Test {
     script_.Close(W::self);
     std::string failure;
     const bool ok = RunScripted(
-        script_, [] { OpenSettlementWindow(); }, &failure);
+        script_, [] { settlement::OpenSettlementWindow(); }, &failure);
     EXPECT_TRUE(ok) << failure;
   }
 
