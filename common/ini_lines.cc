@@ -1,5 +1,7 @@
 #include "common/ini_lines.h"
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -55,7 +57,10 @@ IniLine MakeIniLine(const std::string& raw, const std::string& ending) {
   if (eq == std::string::npos || Trim(t.substr(0, eq)).empty()) return line;
   line.kind = IniLine::kKey;
   line.name = FromGbk(Trim(t.substr(0, eq)));
-  line.value = Trim(t.substr(eq + 1));
+  // The value is kept as stored after the '=' (leading blanks skipped), trailing blanks
+  // included: a stored "是 " is not "是".
+  std::string value = raw.substr(raw.find('=') + 1);
+  line.value = value.substr(std::min(value.size(), value.find_first_not_of(" \t")));
   return line;
 }
 

@@ -1,10 +1,13 @@
 // rentdesk: the rental ledger.
+#include "ledger/program_entry.h"
+#include "platform/platform.h"
 #include "platform/qt/qt_platform.h"
 
 int main(int argc, char** argv) {
   qtp::StartApplication(argc, argv);
   qtp::QtPlatform platform;
   InstallPlatform(&platform);
+  int code = ProgramEntry();
   InstallPlatform(nullptr);
-  return 0;
+  return code;
 }

@@ -218,7 +218,7 @@ TEST_F(QtGridTest, PagesPrintToPdfAndRender) {
   qtp::PaintPage(painter, pages[0]);
   painter.end();
   const char* folder = std::getenv("RENT_TEST_OUTPUT");
-  image.save(QString(folder && *folder ? folder : "/tmp") + "/grid_page.png");
+  image.save(QString(folder && *folder ? folder : RENT_TEST_OUTPUT_DIR) + "/grid_page.png");
   EXPECT_LT(qGray(image.pixel(setup.width / 2, 10)), 256);
   int dark = 0;
   for (int y = 0; y < 200; ++y)

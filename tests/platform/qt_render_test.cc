@@ -14,10 +14,11 @@ namespace {
 using D = demo::DemoWindow;
 using qtest::QtWindowTest;
 
-// The folder the pictures go to: RENT_TEST_OUTPUT, else /tmp.
+// The folder the pictures go to: RENT_TEST_OUTPUT, else test-output in the build folder.
 QString OutputFolder() {
   const char* folder = std::getenv("RENT_TEST_OUTPUT");
-  const QString path = folder && *folder ? QString::fromUtf8(folder) : QString("/tmp");
+  const QString path =
+      folder && *folder ? QString::fromUtf8(folder) : QString(RENT_TEST_OUTPUT_DIR);
   QDir().mkpath(path);
   return path;
 }

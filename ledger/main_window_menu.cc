@@ -1,0 +1,36 @@
+// The main window's menu entries, picture buttons and the settlement caption. Every working
+// window opens modally, so each handler ends when its window has closed.
+#include "common/message_box.h"
+#include "common/programs.h"
+#include "ledger/main_window.h"
+#include "ledger/program_state.h"
+#include "ledger/web_pages.h"
+#include "ledger/window_openers.h"
+
+namespace {
+// The About box's text: the program's name and version.
+constexpr const char* kAboutText = "墨川租赁软件 rentdesk 版本 1.0";
+
+// The contract pick, leading to docket entry (mode 0) or docket editing (mode 1).
+void PickContractFor(int mode) {
+  DocketMode = mode;
+  OpenContractPickWindow();
+}
+}  // namespace
+
+void MainWindow_OnMenuAddContract() { OpenContractWindow(); }
+void MainWindow_OnMenuEditContract() { OpenContractWindow(); }
+void MainWindow_OnMenuExit() { ui::DestroyWindowUnit(MainWindow::kWindow); }
+void MainWindow_OnMenuDocketEntry() { PickContractFor(0); }
+void MainWindow_OnMenuDocketEdit() { PickContractFor(1); }
+void MainWindow_OnMenuUserSettings() { OpenSettingsWindow(); }
+void MainWindow_OnMenuBackup() { OpenBackupWindow(); }
+void MainWindow_OnMenuTutorial() { OpenWebPage(TutorialPageAddress()); }
+void MainWindow_OnMenuSoftwareUpdate() { OpenWebPage(kSoftwareUpdateAddress); }
+void MainWindow_OnMenuAbout() { ShowMessageBox(kAboutText, kMbIconInformation); }
+
+void MainWindow_OnContractButtonClick() { MainWindow_OnMenuAddContract(); }
+void MainWindow_OnDocketEntryButtonClick() { MainWindow_OnMenuDocketEntry(); }
+void MainWindow_OnDocketEditButtonClick() { PickContractFor(1); }
+void MainWindow_OnSettlementButtonClick() { OpenSettlementWindow(); }
+void MainWindow_OnSettlementLabelMouseDown() { OpenSettlementWindow(); }

@@ -1,0 +1,8 @@
+#pragma once
+// rentdesk from start to end.
+
+// Runs the program on the installed platform: the main window (created hidden, its creation
+// runs the login) and the message loop until no window is left. Returns the exit code, 0.
+int ProgramEntry();
+// Releases the program-wide texts (company, clerk, the picked contract's name).
+void ReleaseGlobalsAtExit();
