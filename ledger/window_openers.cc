@@ -3,6 +3,7 @@
 #include "common/ui/ui.h"
 #include "ledger/contract_pick.h"
 #include "ledger/contract_window.h"
+#include "settlement/settlement_window.h"
 
 namespace {
 
@@ -39,4 +40,5 @@ void OpenBackupWindow() {
 
 void OpenSettlementWindow() {
   if (Hooked(LedgerWindow::kSettlement)) return;
+  settlement::OpenSettlementWindow();
 }
