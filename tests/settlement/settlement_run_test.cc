@@ -172,6 +172,19 @@ TEST_F(SettlementRunTest, AnEndBeforeTheStartIsRefusedAndTheGridKept) {
   Run();
 }
 
+// The period check compares the times of day too: an end at 09:30 on a start day that
+// begins at 12:30:25 ends before the start.
+TEST_F(SettlementRunTest, AnEndEarlierOnTheStartDayIsRefused) {
+  AddContract("甲", MakeDateTime(2015, 1, 31, 12, 30, 25), {}, {{Day(2015, 1, 1), true, 10}});
+  Settle(Day(2015, 1, 31), Day(2015, 1, 31));
+  Expect("结算终止日期必须在结算开始日期之后", kMbIconStop);
+  Check([this] {
+    EXPECT_EQ(Cell(3, 0), "");
+    EXPECT_TRUE(WorkingFilesGone());
+  });
+  Run();
+}
+
 TEST_F(SettlementRunTest, AnEndOnTheStartDayIsAccepted) {
   AddPipeContract();
   Settle(Day(2015, 1, 31), Day(2015, 1, 31));

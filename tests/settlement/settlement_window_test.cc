@@ -1,5 +1,6 @@
 // The settlement window as the clerk meets it: the contract list and start date, the opening
 // heading, the grid following the window's size, edit mode, print preview and printing.
+#include "ledger/window_openers.h"
 #include "tests/settlement/settlement_test_base.h"
 
 namespace {
@@ -138,6 +139,21 @@ TEST_F(SettlementWindowTest, TheCompanyNameIsReadAtOpening) {
     EXPECT_EQ(UserName.value_or(""), "王会计");
   });
   Run();
+}
+
+// The main window's opener (menu, picture button and label) leads here.
+TEST_F(SettlementWindowTest, TheLedgerOpenerOpensTheWindowModally) {
+  script_.Do([] {
+    const ui::Window* w = ui::FindWindow(W::self);
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->modal);
+  });
+  script_.Close(W::self);
+  std::string failure;
+  EXPECT_TRUE(RunScripted(
+      script_, [] { OpenSettlementWindow(); }, &failure))
+      << failure;
+  EXPECT_EQ(ui::FindWindow(W::self), nullptr);
 }
 
 }  // namespace
