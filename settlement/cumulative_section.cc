@@ -77,7 +77,8 @@ void WriteRows(const Member& m, Section* s) {
   }
 }
 
-// Fills in the end, days and amount of row r, the j-th of n; returns the amount.
+// Fills in the end, days and amount of row r (the section's last row when last); returns
+// the amount.
 double ChargeRow(const Member& m, int r, bool last) {
   const DateTime end = last ? GetDatePart(SettlementEndDate())
                             : AddToDateTime(ToDateTime(CellText(r + 1, 5)), kDayUnit, -1);

@@ -12,7 +12,7 @@ inline constexpr int kMaterialCount = 4;
 inline constexpr double kTolerance = 1e-7;
 
 struct ContractRatesValue {
-  std::array<float, kMaterialCount> rent{};  // per metre, set or piece and day
+  std::array<float, kMaterialCount> rent{};  // per metre or set and day
   double missing_screw_price = 0;            // per missing screw
   double wash_price = 0;                     // per returned fastener set
 };
