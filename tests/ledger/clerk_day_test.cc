@@ -31,11 +31,16 @@ const char* const kAskDelete = "是否确定删除这条合同";
 const char* const kNoPick = "您还没有选择合同，请选择一个合同！";
 const char* const kOverPipe10 =
     "钢管入库数量比出库数量多了10米， 你确定要录入吗？这样会产生负租金。";
+// The run's clock stands at 2015-10-07 12:30:25: dockets are dated today by default, a new
+// contract starts on 1 January of the year.
+const DateTime kToday = MakeDateTime(2015, 10, 7);
+const DateTime kNewYear = MakeDateTime(2015, 1, 1);
 const char* const kBackupStamp = "2015年10月7日12时30分25秒";
 
 // One docket as a contract's 数据 holds it.
 struct Docket {
   double number;
+  DateTime date;
   bool out;
   double pipe, fasteners, jacks;
   friend bool operator==(const Docket&, const Docket&) = default;
@@ -45,6 +50,7 @@ struct Docket {
 struct Contract {
   double number;
   std::string name;
+  DateTime start;
   double pipe_rent;
   double serial;
   std::vector<Docket> dockets;
@@ -52,12 +58,12 @@ struct Contract {
 };
 
 void PrintTo(const Docket& d, std::ostream* os) {
-  *os << "{" << d.number << (d.out ? " 出库 " : " 入库 ") << d.pipe << "/" << d.fasteners << "/"
-      << d.jacks << "}";
+  *os << "{" << d.number << " " << DateTimeToText(d.date) << (d.out ? " 出库 " : " 入库 ") << d.pipe
+      << "/" << d.fasteners << "/" << d.jacks << "}";
 }
 void PrintTo(const Contract& c, std::ostream* os) {
-  *os << "{" << c.number << " " << c.name << " " << c.pipe_rent << " #" << c.serial << " "
-      << ::testing::PrintToString(c.dockets) << "}";
+  *os << "{" << c.number << " " << c.name << " " << DateTimeToText(c.start) << " " << c.pipe_rent
+      << " #" << c.serial << " " << ::testing::PrintToString(c.dockets) << "}";
 }
 
 // The dockets in bytes, read back as a table through a copy at path ({} for no bytes).
@@ -71,8 +77,8 @@ std::vector<Docket> DocketsIn(const ByteSet& bytes, const std::string& path) {
   }
   for (int i = 1; i <= GetRecordCount(); ++i) {
     GoToRecord(i);
-    out.push_back({ToNumber(ReadField(1)), std::get<bool>(ReadField(3)), ToNumber(ReadField(4)),
-                   ToNumber(ReadField(5)), ToNumber(ReadField(6))});
+    out.push_back({ToNumber(ReadField(1)), ToDateTime(ReadField(2)), std::get<bool>(ReadField(3)),
+                   ToNumber(ReadField(4)), ToNumber(ReadField(5)), ToNumber(ReadField(6))});
   }
   CloseTable("检查出租");
   return out;
@@ -81,6 +87,7 @@ std::vector<Docket> DocketsIn(const ByteSet& bytes, const std::string& path) {
 // Every contract of the contract table file, in record order, with its dockets.
 std::vector<Contract> ContractsIn(const std::string& table, const std::string& scratch) {
   std::vector<Contract> out;
+  std::vector<ByteSet> dockets;
   if (!OpenTable(table, "检查合同")) {
     ADD_FAILURE() << table << " is no table";
     return out;
@@ -89,15 +96,14 @@ std::vector<Contract> ContractsIn(const std::string& table, const std::string& s
     GoToRecord(i);
     out.push_back({ToNumber(ReadField(1)),
                    ToText(ReadField(2)),
+                   ToDateTime(ReadField(3)),
                    ToNumber(ReadField(5)),
                    ToNumber(ReadField(11)),
                    {}});
-    const ByteSet bytes = std::get<ByteSet>(ReadField(12));
-    CloseTable("检查合同");
-    out.back().dockets = DocketsIn(bytes, scratch);
-    OpenTable(table, "检查合同");
+    dockets.push_back(std::get<ByteSet>(ReadField(12)));
   }
   CloseTable("检查合同");
+  for (size_t i = 0; i < out.size(); ++i) out[i].dockets = DocketsIn(dockets[i], scratch);
   return out;
 }
 
@@ -169,14 +175,18 @@ TEST_F(ClerkDay, ContractsAreAddedViewedChangedAndDeletedThroughTheMainWindow) {
   ClickCell(C::高级表格1, 1);
   Click(C::按钮3);
   ExpectMessage(kAskDelete, kMbOkCancel);
-  AddContract("104", "丁建筑");
+  Click(C::按钮1);
+  Type(C::编辑框1, "104");
+  Type(C::编辑框2, "丁建筑");
+  ChooseDay(C::日期框1, MakeDateTime(2015, 3, 8));
+  Click(C::按钮5);
   CloseBox(C::self);
   LeaveAndRun();
 
   const std::vector<Contract> expected = {
-      {102, "乙建筑二期", 2.5, 2, {{7, true, 20, 0, 0}}},
-      {103, "丙建筑", 0, 3, {}},
-      {104, "丁建筑", 0, 1, {}},
+      {102, "乙建筑二期", kNewYear, 2.5, 2, {{7, kToday, true, 20, 0, 0}}},
+      {103, "丙建筑", kNewYear, 0, 3, {}},
+      {104, "丁建筑", MakeDateTime(2015, 3, 8), 0, 1, {}},
   };
   EXPECT_EQ(Stored(), expected);
   EXPECT_EQ(FolderNames(Home() + "/租赁数据备份"), std::vector<std::string>{kBackupStamp});
@@ -194,9 +204,11 @@ TEST_F(ClerkDay, DocketsEnteredThroughThePickLandInTheContractWithTheirSigns) {
     EXPECT_EQ(ui::GetTitle(E::self), "甲建筑  出租单录入");
     EXPECT_TRUE(ui::GetChecked(E::单选框1)) << "a rental docket first";
   });
+  ChooseDay(E::日期框1, MakeDateTime(2015, 9, 30));
   EnterDocket("1", "100", "50");
   ExpectMessage("添加成功");
   Click(E::单选框2);
+  ChooseDay(E::日期框1, MakeDateTime(2015, 10, 7));
   EnterDocket("2", "30");
   ExpectMessage("添加成功");
   Click(E::按钮4);
@@ -216,8 +228,13 @@ TEST_F(ClerkDay, DocketsEnteredThroughThePickLandInTheContractWithTheirSigns) {
   LeaveAndRun();
 
   const std::vector<Contract> expected = {
-      {101, "甲建筑", 0, 1, {{1, true, 100, 50, 0}, {2, false, -30, 0, 0}}},
-      {102, "乙建筑", 0, 2, {}},
+      {101,
+       "甲建筑",
+       kNewYear,
+       0,
+       1,
+       {{1, MakeDateTime(2015, 9, 30), true, 100, 50, 0}, {2, kToday, false, -30, 0, 0}}},
+      {102, "乙建筑", kNewYear, 0, 2, {}},
   };
   EXPECT_EQ(Stored(), expected);
   EXPECT_EQ(BackedUp(), expected);
