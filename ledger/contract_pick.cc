@@ -6,6 +6,7 @@
 #include "common/table/table.h"
 #include "ledger/contract_pick_dockets.h"
 #include "ledger/contract_window_grid.h"
+#include "ledger/docket_edit.h"
 #include "ledger/docket_entry.h"
 #include "ledger/program_state.h"
 
@@ -52,11 +53,8 @@ void SeedEmptyDockets() {
 
 // Opens the docket window that DocketMode asks for.
 void OpenDocketWindowForMode() {
-  if (DocketMode == 0) {
-    ui::LoadWindow(DocketEntryWindowDecl(), true);
-    return;
-  }
-  // Docket editing (DocketMode 1) opens its window here once it exists.
+  if (DocketMode == 0) ui::LoadWindow(DocketEntryWindowDecl(), true);
+  if (DocketMode == 1) ui::LoadWindow(DocketEditWindowDecl(), true);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "common/message_box.h"
 #include "ledger/contract_pick_dockets.h"
+#include "ledger/docket_edit.h"
 #include "ledger/docket_entry.h"
 #include "tests/ledger/ledger_window_test_base.h"
 
@@ -108,14 +109,20 @@ TEST_F(ContractPickTest, TheWorkingTableLeftOpenIsClosedWhenThePickOpens) {
   RunWindow(ContractPickWindowDecl());
 }
 
-TEST_F(ContractPickTest, DocketEditingModeOpensNoEntryWindow) {
+// Docket mode 1 opens the docket edit window on the seeded contract; closing it stores
+// nothing and closes the working file.
+TEST_F(ContractPickTest, DocketEditingModeOpensTheEditWindow) {
   AppendContract("甲", 1);
   DocketMode = 1;
   Pick(1);
+  script_.Do([] {
+    EXPECT_EQ(ui::FindWindow(E::self), nullptr);
+    EXPECT_EQ(ui::GetTitle(DocketEditWindow::self), "甲出租单修改");
+    EXPECT_TRUE(SelectTable("出租数据"));
+  });
+  script_.Click(DocketEditWindow::按钮3);
   RunWindow(ContractPickWindowDecl());
   EXPECT_EQ(PickedContract.record, 1);
-  EXPECT_TRUE(SelectTable("出租数据"));
-  DocketEditWindow_OnDestroy();
   EXPECT_FALSE(SelectTable("出租数据"));
   EXPECT_EQ(DocketBytes(1), Template());
 }
