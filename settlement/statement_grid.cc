@@ -30,7 +30,7 @@ void BoldRow(int row) { SetGridFontStyle(kGrid, row, 0, row, kLastStatementColum
 int DaysToPeriodEnd(DateTime from) { return DaysBetween(from, GetDatePart(SettlementEndDate())); }
 
 int DaysBetween(DateTime start, DateTime end) {
-  return static_cast<int>(std::trunc(DateTimeDifference(end, start, kDayUnit))) + 1;
+  return static_cast<int>(std::trunc(DateTimeDifference(end, start, kDayUnit) + 1));
 }
 
 bool DocketIsOut() {

@@ -83,14 +83,14 @@ TEST_P(DeductionCaseTest, RowsAsTheMethodCharges) {
 INSTANTIATE_TEST_SUITE_P(Cases, DeductionCaseTest, ::testing::ValuesIn(kCases));
 
 // With start and end on one day, a start after midnight gives a difference of less than
-// one day below zero; its whole part toward zero is 0, so the balance is charged one day.
-TEST_F(SettlementTest, ABalanceFromALateStartOnTheEndDayIsChargedOneDay) {
+// one day below zero; the whole part of that plus one is 0, so the balance is charged nothing.
+TEST_F(SettlementTest, ABalanceFromALateStartOnTheEndDayIsChargedNoDay) {
   script_.SetNow(MakeDateTime(2024, 5, 6, 23, 0, 0));
   const DateTime start = MakeDateTime(2015, 3, 1, 12, 30, 25);
   AddContract("甲", start, {}, {{Day(2015, 2, 1), true, 10}});
   Settle(start, Day(2015, 3, 1));
   Check([] {
-    EXPECT_EQ(Row(3), (Cells{"钢 管", "米", "之前合计", "10", "", "", "0.5", "1", "5", "10"}));
+    EXPECT_EQ(Row(3), (Cells{"钢 管", "米", "之前合计", "10", "", "", "0.5", "0", "0", "10"}));
   });
   Run();
 }
