@@ -5,6 +5,7 @@
 #include "ledger/contract_pick.h"
 #include "ledger/contract_window.h"
 #include "ledger/settings_window.h"
+#include "settlement/settlement_window.h"
 
 namespace {
 
@@ -43,4 +44,5 @@ void OpenBackupWindow() {
 
 void OpenSettlementWindow() {
   if (Hooked(LedgerWindow::kSettlement)) return;
+  settlement::OpenSettlementWindow();
 }

@@ -45,10 +45,18 @@ class RentdeskRun : public ::testing::Test {
   void MouseDown(ui::TransparentLabelRef label) { script_->MouseDown(label); }
   void Click(ui::PictureButtonRef button) { script_->Click(button); }
   void Click(ui::MenuItemRef entry) { script_->ChooseMenu(entry); }
+  void Click(ui::ButtonRef button) { script_->Click(button); }
+  void Click(ui::RadioRef radio) { script_->Click(radio); }
+  void ClickCell(ui::GridRef grid, int row, int col = 0) { script_->ClickCell(grid, row, col); }
+  void TypeCell(ui::GridRef grid, int row, int col, const std::string& text) {
+    script_->TypeCell(grid, row, col, text);
+  }
+  void ChooseDay(ui::DateBoxRef box, DateTime day) { script_->ChooseDay(box, day); }
   void CloseBox(ui::WindowRef window) { script_->Close(window); }
-  // The next message box: text and icon flags, under the default title.
-  void ExpectMessage(const std::string& text, int flags = 0) {
-    script_->ExpectMessageBox(text, flags);
+  // The next message box: text and icon flags, under the default title; the clerk presses
+  // answer.
+  void ExpectMessage(const std::string& text, int flags = 0, int answer = kPressOk) {
+    script_->ExpectMessageBox(text, flags, "信息：", answer);
   }
   void Do(std::function<void()> step) { script_->Do(std::move(step)); }
 

@@ -1,0 +1,117 @@
+// One material's section of the cumulative statement. Phase 1 writes the rows (the balance
+// brought forward and one row per docket of the period that moves the material); phase 2
+// reads their start dates and quantities on rent back from the grid and charges each row
+// up to the day before the next row starts; phase 3 writes the bold subtotal row.
+#include <cmath>
+
+#include "common/dates.h"
+#include "common/table/table.h"
+#include "common/text.h"
+#include "settlement/cumulative_statement.h"
+#include "settlement/statement_grid.h"
+#include "settlement/statement_state.h"
+
+namespace {
+
+struct Member {
+  int kind;   // index into the rates and balances
+  int field;  // the docket's quantity field
+  const char* label;
+  const char* unit;
+  const char* subtotal_label;
+};
+
+constexpr Member kPipe = {0, 4, "钢 管", "米", "钢 管 小 计"};
+constexpr Member kFastener = {1, 5, "扣 件", "套", "扣 件 小 计"};
+constexpr Member kJackBase = {2, 6, "顶 托", "套", "顶 托 小 计"};
+constexpr Member kIBeam = {3, 7, "工字钢", "米", "工字钢 小 计"};
+
+constexpr int kDateField = 2;
+
+struct Section {
+  int row = 0;
+  int n = 0;           // rows written
+  double on_rent = 0;  // quantity on rent after the last row
+};
+
+// Starts a row: label, unit, direction and rent.
+int StartRow(const Member& m, bool out, Section* s) {
+  const int row = ++s->row;
+  PutText(row, 0, m.label);
+  PutText(row, 1, m.unit);
+  PutText(row, 2, out ? "出库" : "入库");
+  PutCell(row, 8, ContractRates.rent[m.kind]);
+  ++s->n;
+  return row;
+}
+
+void WriteBroughtForward(const Member& m, Section* s) {
+  const double b = BalancesBeforePeriod[m.kind];
+  if (!(b > kTolerance)) return;
+  const int row = StartRow(m, true, s);
+  PutText(row, 3, "之前合计");
+  s->on_rent += b;
+  PutText(row, 4, ToText(s->on_rent));
+  PutText(row, 5, ToText(SettlementStartDate()));
+}
+
+// The current docket's row, when it moves the material.
+void WriteMovement(const Member& m, DateTime date, Section* s) {
+  const Value field = ReadField(m.field);
+  const double q = ToNumber(field);
+  if (std::fabs(q) <= kTolerance) return;
+  const int row = StartRow(m, DocketIsOut(), s);
+  PutText(row, 3, ToText(field));
+  s->on_rent += q;
+  PutText(row, 4, ToText(RoundNumber(s->on_rent, 2)));
+  PutText(row, 5, ToText(date));
+}
+
+void WriteRows(const Member& m, Section* s) {
+  WriteBroughtForward(m, s);
+  const int n = GetRecordCount();
+  for (int i = 1; i <= n; ++i) {
+    GoToRecord(i);
+    const DateTime date = ToDateTime(ReadField(kDateField));
+    if (InSettlementPeriod(date)) WriteMovement(m, date, s);
+  }
+}
+
+// Fills in the end, days and amount of row r (the section's last row when last); returns
+// the amount.
+double ChargeRow(const Member& m, int r, bool last) {
+  const DateTime end = last ? GetDatePart(SettlementEndDate())
+                            : AddToDateTime(ToDateTime(CellText(r + 1, 5)), kDayUnit, -1);
+  PutText(r, 6, ToText(end));
+  const int days = DaysBetween(ToDateTime(CellText(r, 5)), ToDateTime(CellText(r, 6)));
+  PutCell(r, 7, days);
+  const double amount =
+      RoundNumber(ToNumber(CellText(r, 4)) * ContractRates.rent[m.kind] * days, 2);
+  PutCell(r, 9, amount);
+  return amount;
+}
+
+void AppendSection(const Member& m) {
+  Section s;
+  s.row = StatementRow;
+  WriteRows(m, &s);
+  double amount = 0;
+  if (s.n > 0) {
+    for (int j = 1; j <= s.n; ++j) amount += ChargeRow(m, StatementRow + j, j == s.n);
+    const int row = StatementRow + s.n + 1;
+    PutCell(row, 9, amount);
+    PutText(row, 0, m.subtotal_label);
+    PutText(row, 4, ToText(RoundNumber(s.on_rent, 2)));
+    BoldRow(row);
+    JoinRow(row, 0, 3);
+    StatementRow = row;
+  }
+  RentTotal += amount;
+}
+
+}  // namespace
+
+void AppendCumulativeSectionPipe() { AppendSection(kPipe); }
+void AppendCumulativeSectionFastener() { AppendSection(kFastener); }
+void AppendCumulativeSectionJackBase() { AppendSection(kJackBase); }
+void AppendCumulativeSectionIBeam() { AppendSection(kIBeam); }

@@ -1,0 +1,114 @@
+// One material's section of the deduction statement: the balance brought forward, a row per
+// docket of the period that moves the material, and the bold subtotal row.
+#include <cmath>
+
+#include "common/dates.h"
+#include "common/table/table.h"
+#include "common/text.h"
+#include "settlement/deduction_statement.h"
+#include "settlement/statement_grid.h"
+#include "settlement/statement_state.h"
+
+namespace {
+
+struct Member {
+  int kind;                    // index into the rates and balances
+  int field;                   // the docket's quantity field
+  const char* brought_label;   // on the balance brought forward
+  const char* movement_label;  // on the docket rows
+  const char* unit;
+  const char* subtotal_label;
+};
+
+constexpr Member kPipe = {0, 4, "钢 管", "钢 管", "米", "钢 管 小 计："};
+constexpr Member kFastener = {1, 5, "扣 件", "扣 件", "套", "扣 件 小 计："};
+constexpr Member kJackBase = {2, 6, "顶 托", "顶 托", "套", "顶 托 小 计："};
+constexpr Member kIBeam = {3, 7, "工字钢", "工 字 钢", "米", "工 字 钢 小 计："};
+
+constexpr int kDateField = 2;
+
+struct Section {
+  int row = 0;
+  double amount = 0;   // the sum of the unreduced amounts
+  double on_rent = 0;  // quantity on rent after the last row
+  double out_total = 0, in_total = 0;
+  bool wrote = false;
+};
+
+// Writes the days, the amount and the rent of a row charged from `from` to the period's end.
+double ChargeRow(int row, double quantity, float rent, DateTime from) {
+  const int days = DaysToPeriodEnd(from);
+  PutCell(row, 7, days);
+  const double amount = quantity * rent * days;
+  PutCell(row, 8, RoundNumber(amount, 2));
+  return amount;
+}
+
+void WriteBroughtForward(const Member& m, Section* s) {
+  const double b = BalancesBeforePeriod[m.kind];
+  if (!(b > kTolerance)) return;
+  const float rent = ContractRates.rent[m.kind];
+  const int row = ++s->row;
+  PutText(row, 0, m.brought_label);
+  PutText(row, 1, m.unit);
+  PutCell(row, 6, rent);
+  PutText(row, 2, "之前合计");
+  PutText(row, 3, ToText(b));
+  PutCell(row, 9, RoundNumber(b, 2));
+  s->amount += ChargeRow(row, b, rent, SettlementStartDate());
+  s->on_rent = b;
+  s->wrote = true;
+}
+
+// The current docket's row, when it moves the material.
+void WriteMovement(const Member& m, DateTime date, Section* s) {
+  const Value field = ReadField(m.field);
+  const double q = ToNumber(field);
+  if (std::fabs(q) <= kTolerance) return;
+  const float rent = ContractRates.rent[m.kind];
+  const int row = ++s->row;
+  PutText(row, 0, m.movement_label);
+  PutText(row, 1, m.unit);
+  PutCell(row, 6, rent);
+  s->amount += ChargeRow(row, q, rent, date);
+  const bool out = DocketIsOut();
+  PutText(row, out ? 2 : 4, ToText(date));
+  PutText(row, out ? 3 : 5, ToText(field));
+  (out ? s->out_total : s->in_total) += q;
+  s->on_rent += q;
+  PutCell(row, 9, RoundNumber(s->on_rent, 2));
+  s->wrote = true;
+}
+
+void WriteSubtotal(const Member& m, const Section& s) {
+  const int row = s.row + 1;
+  JoinRow(row, 0, 2);
+  PutText(row, 0, m.subtotal_label);
+  PutCell(row, 3, s.out_total + BalancesBeforePeriod[m.kind]);
+  PutCell(row, 5, s.in_total);
+  PutCell(row, 8, RoundNumber(s.amount, 2));
+  PutCell(row, 9, RoundNumber(s.on_rent, 2));
+  StatementRow = row;
+  BoldRow(row);
+  RentTotal += s.amount;
+}
+
+void AppendSection(const Member& m) {
+  Section s;
+  s.row = StatementRow;
+  WriteBroughtForward(m, &s);
+  const int n = GetRecordCount();
+  for (int i = 1; i <= n; ++i) {
+    GoToRecord(i);
+    const DateTime date = ToDateTime(ReadField(kDateField));
+    if (InSettlementPeriod(date)) WriteMovement(m, date, &s);
+  }
+  if (s.wrote) WriteSubtotal(m, s);
+}
+
+}  // namespace
+
+void AppendDeductionSectionPipe() { AppendSection(kPipe); }
+void AppendDeductionSectionFastener() { AppendSection(kFastener); }
+void AppendDeductionSectionJackBase() { AppendSection(kJackBase); }
+void AppendDeductionSectionIBeam() { AppendSection(kIBeam); }

@@ -1,0 +1,108 @@
+// The settlement run behind 结算: the period check, the contract's rates, the working docket
+// files, the chosen statement and the rows every statement ends with.
+#include "settlement/settlement_run.h"
+
+#include "common/files.h"
+#include "common/grid/grid_ops.h"
+#include "common/message_box.h"
+#include "common/table/table.h"
+#include "common/text.h"
+#include "ledger/program_state.h"
+#include "settlement/cumulative_statement.h"
+#include "settlement/deduction_statement.h"
+#include "settlement/settlement_window.h"
+#include "settlement/statement_state.h"
+
+namespace {
+
+using W = SettlementWindow;
+
+constexpr const char* kDocketAlias = "出租数据";
+constexpr const char* kSortedAlias = "出租单临时数据";
+constexpr const char* kNoDockets = "没有出租回收数据";
+constexpr int kDocketsField = 12;
+constexpr int kRowsPerDocket = 6, kSpareRows = 10;
+
+std::string DocketFile() { return RunPath("出租数据.rdb"); }
+std::string SortedFile() { return RunPath("出租单临时数据.rdb"); }
+
+bool PeriodIsValid() { return !(SettlementEndDate().days < SettlementStartDate().days); }
+
+// Loads the rates of the contract the combo shows; its docket bytes into *dockets.
+void LoadContract(ByteSet* dockets) {
+  SelectTable("合同");
+  RentTotal = 0;
+  GoToRecord(ui::GetSelectedIndex(W::组合框1) + 1);
+  ContractRates.rent = {ToFloat(ReadField(5)), ToFloat(ReadField(6)), ToFloat(ReadField(7)),
+                        ToFloat(ReadField(8))};
+  ContractRates.wash_price = ToNumber(ReadField(10));
+  ContractRates.missing_screw_price = ToNumber(ReadField(4));
+  const Value v = ReadField(kDocketsField);
+  const ByteSet* bytes = std::get_if<ByteSet>(&v);
+  *dockets = bytes != nullptr ? *bytes : ByteSet{};
+}
+
+void RemoveWorkingFiles() {
+  CloseTable(kSortedAlias);
+  CloseTable(kDocketAlias);
+  DeleteDiskFile(SortedFile());
+  DeleteDiskFile(DocketFile());
+  SelectTable("合同");
+}
+
+// Writes the dockets out, opens them and a copy sorted by date, which becomes the current
+// table (the unsorted table when the copy cannot be made). False when there is no table.
+bool OpenWorkingDockets(const ByteSet& dockets) {
+  if (ui::GetSelectedIndex(W::组合框1) < 0 || !WriteBinaryToFile(DocketFile(), dockets) ||
+      !OpenTable(DocketFile(), kDocketAlias)) {
+    RemoveWorkingFiles();
+    ShowMessageBox(kNoDockets);
+    return false;
+  }
+  if (!SortTableToFile(SortedFile(), {"日期"}, {true}))
+    ShowMessageBox("结算窗口按钮1排序数据库失败");
+  if (!OpenTable(SortedFile(), kSortedAlias)) {
+    ShowMessageBox("结算窗口按钮1打开数据库失败");
+    SelectTable(kDocketAlias);
+  }
+  return true;
+}
+
+void BuildChosenStatement() {
+  if (ui::GetChecked(W::单选框1)) {
+    SetGridFixedRows(W::高级表格1, 3);
+    BuildDeductionStatement();
+  }
+  if (ui::GetChecked(W::单选框2)) {
+    SetGridFixedRows(W::高级表格1, 2);
+    BuildCumulativeStatementHeader();
+    AppendCumulativeSectionPipe();
+    AppendCumulativeSectionFastener();
+    AppendCumulativeSectionJackBase();
+    AppendCumulativeSectionIBeam();
+  }
+}
+
+}  // namespace
+
+void SettlementWindow_OnSettleClick() {
+  if (!PeriodIsValid()) {
+    ShowMessageBox("结算终止日期必须在结算开始日期之后", kMbIconStop);
+    return;
+  }
+  ByteSet dockets;
+  LoadContract(&dockets);
+  if (!OpenWorkingDockets(dockets)) return;
+  const int n = GetRecordCount();
+  if (n == 0) {
+    ShowMessageBox(kNoDockets, kMbIconInformation);
+    RemoveWorkingFiles();
+    return;
+  }
+  ClearGrid(W::高级表格1);
+  SetGridRowCount(W::高级表格1, n * kRowsPerDocket + kSpareRows);
+  ComputeBalancesBeforePeriod();
+  BuildChosenStatement();
+  CompleteStatement();
+  RemoveWorkingFiles();
+}

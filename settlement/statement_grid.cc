@@ -1,0 +1,45 @@
+#include "settlement/statement_grid.h"
+
+#include <cmath>
+
+#include "common/dates.h"
+#include "common/grid/grid_ops.h"
+#include "common/table/table.h"
+#include "common/text.h"
+#include "settlement/settlement_window.h"
+#include "settlement/statement_state.h"
+
+namespace {
+constexpr ui::GridRef kGrid = SettlementWindow::高级表格1;
+constexpr int kDirectionField = 3;
+constexpr int kBoldStyle = 1;
+constexpr int kFontSize = 23;
+constexpr const char* kFontFace = "微软雅黑";
+}  // namespace
+
+void PutCell(int row, int col, const Value& v) { SetGridCellData(kGrid, row, col, 1, v); }
+
+void PutText(int row, int col, const std::string& text) { PutCell(row, col, Value(text)); }
+
+std::string CellText(int row, int col) { return GetGridCellData(kGrid, row, col); }
+
+void JoinRow(int row, int col1, int col2) { JoinGridCells(kGrid, row, col1, row, col2); }
+
+void BoldRow(int row) { SetGridFontStyle(kGrid, row, 0, row, kLastStatementColumn, kBoldStyle); }
+
+int DaysToPeriodEnd(DateTime from) { return DaysBetween(from, GetDatePart(SettlementEndDate())); }
+
+int DaysBetween(DateTime start, DateTime end) {
+  return static_cast<int>(std::trunc(DateTimeDifference(end, start, kDayUnit) + 1));
+}
+
+bool DocketIsOut() {
+  const Value v = ReadField(kDirectionField);
+  const bool* out = std::get_if<bool>(&v);
+  return out != nullptr ? *out : ToNumber(v) != 0;
+}
+
+void SetStatementFont(int last_row) {
+  SetGridFontSize(kGrid, 0, 0, last_row, kLastStatementColumn, kFontSize);
+  SetGridFontName(kGrid, 0, 0, last_row, kLastStatementColumn, kFontFace);
+}

@@ -1,0 +1,27 @@
+#pragma once
+// The statement grid of the settlement window, cell by cell.
+#include <string>
+
+#include "common/value.h"
+
+inline constexpr int kStatementColumns = 10;
+inline constexpr int kLastStatementColumn = kStatementColumns - 1;
+inline constexpr int kDayUnit = 5;
+
+// Stores a text, a number or an integer into the statement cell.
+void PutCell(int row, int col, const Value& v);
+void PutText(int row, int col, const std::string& text);
+// The text the statement cell shows.
+std::string CellText(int row, int col);
+// Merges columns col1 to col2 of the row.
+void JoinRow(int row, int col1, int col2);
+// Makes the cells of the row bold.
+void BoldRow(int row);
+// The whole number of days from `from` to the period's end day, both counted.
+int DaysToPeriodEnd(DateTime from);
+// The days from start to end, both counted (the fraction dropped toward zero).
+int DaysBetween(DateTime start, DateTime end);
+// Font size 23 and face "微软雅黑" for rows 0 to last_row.
+void SetStatementFont(int last_row);
+// Direction of the current docket: true for 出库 (out).
+bool DocketIsOut();
