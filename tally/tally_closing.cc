@@ -40,12 +40,15 @@ bool TallyIsSaved() {
   return saved;
 }
 
-// The grid's save file as bytes, through the temporary file "1.tmp". A failed export gives
-// no bytes rather than an earlier tally's file left behind in the temporary folder.
+// The grid's save file as bytes, through the temporary file "1.tmp". When that file cannot be
+// written the bytes are made in memory, so that an earlier tally's file left behind in the
+// temporary folder is never stored in place of the tally on screen.
 ByteSet ExportedGridBytes() {
   const std::string path = GetSpecialFolder(11) + "1.tmp";
-  if (!ExportGridToFile(G, path)) return {};
-  return ReadFileToBinary(path);
+  ByteSet bytes;
+  if (ExportGridToFile(G, path)) bytes = ReadFileToBinary(path);
+  if (bytes.empty()) ExportGrid(ui::Grid(G), &bytes);
+  return bytes;
 }
 
 void AppendTally(const std::string& date, int fastener_row, int fastener_col, bool single) {

@@ -55,12 +55,21 @@ ui::WindowDecl MakeTallyRecordsWindowDecl() {
   return d;
 }
 
-// Writes the record's grid file to "2.tmp"; false when it cannot be written, so that an
-// earlier reload's file left there is never loaded in its place.
-bool WriteReloadFile(const std::string& path) {
-  const Value bytes = Field("码单数据");
-  const ByteSet* set = std::get_if<ByteSet>(&bytes);
-  return WriteBinaryToFile(path, set ? *set : ByteSet{});
+ByteSet GridBytes() {
+  Value bytes = Field("码单数据");
+  ByteSet* set = std::get_if<ByteSet>(&bytes);
+  return set ? std::move(*set) : ByteSet{};
+}
+
+// Loads the record's grid file through "2.tmp"; when that file cannot be written the bytes
+// are loaded from memory, so that an earlier reload's file left there is never loaded instead.
+void LoadGridFile(const ByteSet& bytes) {
+  const std::string path = GetSpecialFolder(11) + "2.tmp";
+  if (WriteBinaryToFile(path, bytes)) {
+    ImportGridFromFile(W::TallyGrid, path);
+  } else if (ImportGrid(&ui::Grid(W::TallyGrid), bytes)) {
+    ui::GridTouched(W::TallyGrid);
+  }
 }
 
 }  // namespace
@@ -91,15 +100,14 @@ void TallyRecordsWindow_OnListDoubleClick() {
   const int k = ui::GetListViewSelected(R::TallyRecordList);
   if (k == -1) return;
   GoToRecord(k + 1);
-  const std::string path = GetSpecialFolder(11) + "2.tmp";
-  const bool written = WriteReloadFile(path);
+  const ByteSet bytes = GridBytes();
   const Value single = Field("单双");
   LayoutIsSingle = std::get_if<bool>(&single) && std::get<bool>(single) ? 1 : 0;
   SetGridRowCount(W::TallyGrid, 1);
   SetGridColumnCount(W::TallyGrid, 1);
   ui::SetText(W::UnitNameBox, ToText(Field("单位名称")));
   SelectLayoutOption(LayoutIsSingle == 1);
-  if (written) ImportGridFromFile(W::TallyGrid, path);
+  LoadGridFile(bytes);
   RecomputeTally();
 }
 

@@ -20,15 +20,37 @@ TEST_F(TallyStartupTest, FirstStartInAnEmptyFolderWritesTheTemplatesAndTheVersio
   });
   CloseQuietly();
   RunTallybench();
-  for (const char* name : {"码单数据库.rdb", "码单数据库.RDT"}) {
-    auto stored = FindAsset(name);
-    EXPECT_EQ(ReadFileToBinary(RunPath(name)), ByteSet(stored.begin(), stored.end())) << name;
-  }
+  auto companion = FindAsset("码单数据库.RDT");
+  EXPECT_EQ(ReadFileToBinary(RunPath("码单数据库.RDT")),
+            ByteSet(companion.begin(), companion.end()));
   EXPECT_EQ(Setting("版本号", "tallybench"), "3.0");
   EXPECT_EQ(Setting("config", "价格"), "");
   const auto tallies = Tallies();
   ASSERT_EQ(tallies.size(), 3u);
-  for (const auto& t : tallies) EXPECT_FALSE(t.single);
+  const char* dates[] = {"2014年1月5日", "2014年1月27日", "2014年3月30日"};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(tallies[i].date, dates[i]);
+    EXPECT_EQ(tallies[i].fasteners, 123);
+    EXPECT_DOUBLE_EQ(tallies[i].metres, 1048);
+    EXPECT_FALSE(tallies[i].single);
+    EXPECT_EQ(tallies[i].unit, "");
+    EXPECT_TRUE(tallies[i].grid.empty());
+  }
+}
+
+TEST_F(TallyStartupTest, AFreshTableIsTheTemplateWithItsSamplesPointingAtNoBlock) {
+  CloseQuietly();
+  RunTallybench();
+  auto stored = FindAsset("码单数据库.rdb");
+  ByteSet expected(stored.begin(), stored.end());
+  const ByteSet written = ReadFileToBinary(RunPath("码单数据库.rdb"));
+  ASSERT_EQ(written.size(), expected.size());
+  // Each sample's 码单数据 is the 4-byte block number at offset 24 of its record.
+  const size_t records = expected.size() - 3 * 61;
+  for (size_t r = 0; r < 3; ++r) {
+    for (size_t b = 0; b < 4; ++b) expected[records + r * 61 + 24 + b] = 0;
+  }
+  EXPECT_EQ(written, expected);
 }
 
 TEST_F(TallyStartupTest, TheVersionIsWrittenAtEveryStartAndThePriceRestored) {
