@@ -159,7 +159,7 @@ TEST_F(TallyRecordsTest, ADoubleClickReloadsTheTallyAndClosingThenAsksNothing) {
 
 TEST_F(TallyRecordsTest, ReloadingSelectsTheSavedLayout) {
   CloseQuietly();
-  RunTallybench();  // the program writes its table
+  RunTallybench();                                     // the program writes its table
   AppendTally({"2024年5月1日", {}, 0, 12, true, ""});  // start in the single layout
   script_.TypeCell(G, 53, 1, "2").TypeCell(G, 54, 1, "9");
   CloseAnswering(kPressOk);
