@@ -2,6 +2,8 @@
 // The tally window of tallybench: the tally grid where the clerk types how many pipes of each
 // length class were counted, and the panel with the results, the handling-fee price, the
 // sheet's date and unit name and the command buttons.
+#include <string>
+
 #include "common/ui/ui.h"
 
 struct TallyWindow {

@@ -184,3 +184,23 @@ TEST_F(TallyStartupTest, TheLayoutOptionsAreHiddenFromTheClerk) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(TallyStartupTest, WithoutATableTheWindowStillWorksAndSavesNothing) {
+  SetRunDirectoryForTests(dir_ + "/不存在");  // nothing can be written there
+  script_.Do([] {
+    EXPECT_TRUE(ui::GetChecked(W::DoubleLayoutOption));
+    EXPECT_EQ(Rows(), 28);
+  });
+  script_.TypeCell(G, 26, 4, "10").Do([] {
+    EXPECT_EQ(ui::GetText(W::TotalMetresLabel), "钢管总米数 60米");
+  });
+  script_.Click(W::按钮4).Do([] { EXPECT_TRUE(ui::FindUnit(R::TallyRecordList)->rows.empty()); });
+  script_.Close(R::self);
+  CloseAnswering(kPressOk);
+  RunTallybench();
+  EXPECT_FALSE(FileExists(dir_ + "/不存在"));
+}
+
+}  // namespace
