@@ -1,0 +1,83 @@
+// Closing the tally window: the check whether the tally on screen is saved, saving it, and
+// storing the handling-fee price for the next start.
+#include <cmath>
+
+#include "common/dates.h"
+#include "common/files.h"
+#include "common/grid/grid_file.h"
+#include "common/grid/grid_ops.h"
+#include "common/ini.h"
+#include "common/message_box.h"
+#include "common/table/table.h"
+#include "common/text.h"
+#include "tally/tally_compute.h"
+#include "tally/tally_records.h"
+#include "tally/tally_window.h"
+
+namespace {
+
+using W = TallyWindow;
+constexpr ui::GridRef G = W::TallyGrid;
+constexpr double kTolerance = 1e-7;
+
+Value Field(const char* name) { return ReadField(std::string(name)); }
+
+// The current record holds the tally on screen: same date text, metres and fasteners.
+bool CurrentRecordMatches(const std::string& sheet_date) {
+  return ToText(Field("日期")) == sheet_date &&
+         std::fabs(LastTotalMetres - ToNumber(Field("钢管"))) <= kTolerance &&
+         std::fabs(LastFastenerCount - ToNumber(Field("扣件"))) <= kTolerance;
+}
+
+bool TallyIsSaved() {
+  const std::string sheet_date = ToText(GetDatePart(ui::GetDate(W::SheetDatePicker)));
+  bool saved = false;
+  const int n = GetRecordCount();
+  for (int i = 0; i < n; ++i) {
+    if (CurrentRecordMatches(sheet_date)) saved = true;
+    SkipRecords();
+  }
+  return saved;
+}
+
+// The grid's save file as bytes, through the temporary file "1.tmp". When that file cannot be
+// written the bytes are made in memory, so that an earlier tally's file left behind in the
+// temporary folder is never stored in place of the tally on screen.
+ByteSet ExportedGridBytes() {
+  const std::string path = GetSpecialFolder(11) + "1.tmp";
+  ByteSet bytes;
+  if (ExportGridToFile(G, path)) bytes = ReadFileToBinary(path);
+  if (bytes.empty()) ExportGrid(ui::Grid(G), &bytes);
+  return bytes;
+}
+
+void AppendTally(const std::string& date, int fastener_row, int fastener_col, bool single) {
+  AppendRecord({date, SavedGridBytes, ToNumber(GetGridCellData(G, fastener_row, fastener_col)),
+                LastTotalMetres, single, ui::GetText(W::UnitNameBox)});
+}
+
+}  // namespace
+
+ByteSet SavedGridBytes;
+
+void TallyWindow_OnDestroy() {
+  GoToRecord(1);
+  RecomputeTally();
+  const bool saved = TallyIsSaved();
+  const bool anything = LastTotalMetres > kTolerance || !ui::GetText(W::FastenerCountBox).empty();
+  if (!saved && anything && ShowMessageBox("是否需要保存码单。", kMbOkCancel) == kIdOk) {
+    SaveTallyRecord();
+  }
+  WriteIniItem(TallySettingsPath(), "config", "价格", ui::GetText(W::HandlingFeeBox));
+}
+
+void SaveTallyRecord() {
+  RecomputeTally();
+  SavedGridBytes = ExportedGridBytes();
+  if (ui::GetChecked(W::DoubleLayoutOption)) {
+    AppendTally(ToText(GetDatePart(GetCurrentDateTime())), 27, 4, false);
+  }
+  if (ui::GetChecked(W::SingleLayoutOption)) {
+    AppendTally(ToText(GetGridCellData(G, 54, 2)), 54, 1, true);
+  }
+}

@@ -1,0 +1,81 @@
+// Start-up of tallybench and the tally window's small handlers.
+#include "common/files.h"
+#include "common/grid/grid_ops.h"
+#include "common/ini.h"
+#include "common/table/table.h"
+#include "common/table/templates.h"
+#include "common/text.h"
+#include "tally/tally_commands.h"
+#include "tally/tally_compute.h"
+#include "tally/tally_window.h"
+
+namespace {
+
+using W = TallyWindow;
+
+constexpr const char* kTableName = "码单数据库.rdb";
+constexpr const char* kCompanionName = "码单数据库.RDT";
+
+// The layout of the last saved tally (double when there is none).
+int LastSavedLayout() {
+  GoToRecord(GetRecordCount());
+  const Value single = ReadField(std::string("单双"));
+  const bool* flag = std::get_if<bool>(&single);
+  return flag && *flag ? 1 : 0;
+}
+
+// The stored template's sample tallies name companion blocks 1, 17 and 33, which lie past
+// the end of the empty companion file; once saved tallies fill those blocks the samples would
+// show (and, deleted, free) another tally's grid. A freshly written table therefore points
+// its samples at no block.
+void DetachSampleGrids() {
+  for (int i = 1; i <= GetRecordCount(); ++i) {
+    GoToRecord(i);
+    ModifyRecord({std::monostate{}, ByteSet{}});
+  }
+}
+
+void SelectLayoutOption(bool single) {
+  ui::SetChecked(W::SingleLayoutOption, single);
+  ui::SetChecked(W::DoubleLayoutOption, !single);
+}
+
+}  // namespace
+
+int LayoutIsSingle = 0;
+double LastTotalMetres = 0;
+double LastFastenerCount = 0;
+
+std::string TallySettingsPath() { return GetRunDirectory() + "/配置.ini"; }
+std::string TallyTablePath() { return GetRunDirectory() + "/" + kTableName; }
+
+void TallyWindow_OnCreated() {
+  WriteIniItem(TallySettingsPath(), "版本号", "tallybench", "3.0");
+  const bool fresh = !FileExists(TallyTablePath());
+  WriteTemplateIfMissing(TallyTablePath(), kTableName);
+  WriteTemplateIfMissing(GetRunDirectory() + "/" + kCompanionName, kCompanionName);
+  if (OpenTable(TallyTablePath(), "") && fresh) DetachSampleGrids();
+  ui::SetText(W::HandlingFeeBox, ReadIniItem(TallySettingsPath(), "config", "价格"));
+  LayoutIsSingle = LastSavedLayout();
+  SelectLayoutOption(LayoutIsSingle == 1);
+  BuildTallyGrid();
+  ui::SetWindowVisible(W::self, true);
+  SetGridPrintDatePosition(W::TallyGrid, 2);
+}
+
+void TallyWindow_OnResized() {
+  ui::Rect r = ui::GetRect(W::TallyGrid);
+  r.height = static_cast<int>(static_cast<double>(ui::GetClientHeight(W::self)) - 20);
+  ui::SetRect(W::TallyGrid, r);
+}
+
+void TallyWindow_OnFastenerCountChanged() {
+  const std::string count = ui::GetText(W::FastenerCountBox);
+  if (ui::GetChecked(W::DoubleLayoutOption)) SetGridCellData(W::TallyGrid, 27, 4, 1, count);
+  if (ui::GetChecked(W::SingleLayoutOption)) SetGridCellData(W::TallyGrid, 54, 1, 1, count);
+}
+
+void TallyWindow_OnComputeClick() { RecomputeTally(); }
+void TallyWindow_OnSingleLayoutClick() { BuildTallyGrid(); }
+void TallyWindow_OnDoubleLayoutClick() { BuildTallyGrid(); }
+void TallyWindow_OnGridRightMouseUp() { TallyWindow_OnRightMouseDown(); }
