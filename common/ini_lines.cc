@@ -1,7 +1,5 @@
 #include "common/ini_lines.h"
 
-#include <algorithm>
-
 #include <string>
 #include <vector>
 
@@ -57,10 +55,10 @@ IniLine MakeIniLine(const std::string& raw, const std::string& ending) {
   if (eq == std::string::npos || Trim(t.substr(0, eq)).empty()) return line;
   line.kind = IniLine::kKey;
   line.name = FromGbk(Trim(t.substr(0, eq)));
-  // The value is kept as stored after the '=' (leading blanks skipped), trailing blanks
-  // included: a stored "是 " is not "是".
-  std::string value = raw.substr(raw.find('=') + 1);
-  line.value = value.substr(std::min(value.size(), value.find_first_not_of(" \t")));
+  // The value is everything after the '=', blanks included: the programs write "key=value"
+  // and must read back exactly what they wrote (a stored "是 " is not "是", a password may
+  // begin with a blank).
+  line.value = raw.substr(raw.find('=') + 1);
   return line;
 }
 

@@ -8,9 +8,6 @@ namespace {
 
 constexpr char kSection[] = "用户设置";
 
-// The blanks the file skips between '=' and a value.
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
 }  // namespace
 
 std::string ReadUserSetting(const std::string& key) {
@@ -22,6 +19,5 @@ bool WriteUserSetting(const std::string& key, const std::string& value) {
 }
 
 bool StoresAsWritten(const std::string& value) {
-  if (!value.empty() && IsBlank(value.front())) return false;
   return FromGbk(ToGbk(value)) == value;
 }

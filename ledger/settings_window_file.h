@@ -8,5 +8,5 @@ std::string ReadUserSetting(const std::string& key);
 // Stores key=value in "用户设置"; false when the settings file could not be written.
 bool WriteUserSetting(const std::string& key, const std::string& value);
 // True when value reads back from the settings file exactly as written: values are kept as
-// GBK and without leading blanks, so other texts would come back changed.
+// GBK, so a text holding characters GBK lacks would come back changed.
 bool StoresAsWritten(const std::string& value);

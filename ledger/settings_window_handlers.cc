@@ -52,7 +52,7 @@ void SettingsWindow_OnConfirmClick() {
   }
   // The file would give back a different password, which no login could then match.
   if (!StoresAsWritten(password)) {
-    ShowMessageBox("密码不能以空格开头，也不能含有无法保存的字符", kMbIconStop);
+    ShowMessageBox("密码含有无法保存的字符", kMbIconStop);
     return;
   }
   // A settings file that could not be written keeps the window open for another try.

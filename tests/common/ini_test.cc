@@ -75,7 +75,7 @@ TEST_F(IniTest, WindowsProfileConventions) {
                        "other=in duplicate\r\n"
                        "[用户设置]\r\n"
                        "用户名=张三"));  // no newline at the end
-  EXPECT_EQ(ReadIniItem(ini_, "CONFIG", "PRICE"), "12.5  ");  // trailing blanks are the value's
+  EXPECT_EQ(ReadIniItem(ini_, "CONFIG", "PRICE"), "  12.5  ");  // the blanks are the value's
   EXPECT_EQ(ReadIniItem(ini_, "config", "other", "first section only"), "first section only");
   EXPECT_EQ(ReadIniItem(ini_, "用户设置", "用户名"), "张三");
   EXPECT_EQ(ReadIniItem(ini_, " \t用户设置", "\n用户名"), "张三");
@@ -85,9 +85,11 @@ TEST_F(IniTest, WindowsProfileConventions) {
   EXPECT_EQ(ReadIniItem(" ", "用户设置", "用户名", "def"), "");
 }
 
-TEST_F(IniTest, AValueReadsBackWithItsTrailingBlank) {
-  ASSERT_TRUE(WriteIniItem(ini_, "用户设置", "使用密码", "是 "));
-  EXPECT_EQ(ReadIniItem(ini_, "用户设置", "使用密码"), "是 ");
+TEST_F(IniTest, AValueReadsBackWithItsBlanks) {
+  for (const char* v : {"是 ", " lead", "\tboth "}) {
+    ASSERT_TRUE(WriteIniItem(ini_, "用户设置", "密码", v));
+    EXPECT_EQ(ReadIniItem(ini_, "用户设置", "密码"), v);
+  }
 }
 
 TEST_F(IniTest, WritingKeepsEveryOtherLine) {

@@ -193,19 +193,19 @@ TEST_F(SettingsWindowTest, UnequalPasswordsKeepTheWindowAndTheOldPassword) {
 
 TEST_F(SettingsWindowTest, APasswordTheFileWouldChangeIsRefused) {
   Store("密码", "old");
-  for (const char* password : {" lead", "\tlead", "笑😀"}) {
+  for (const char* password : {"笑😀", "😀"}) {
     SCOPED_TRACE(password);
     Confirm(password, password);
-    Expect("密码不能以空格开头，也不能含有无法保存的字符", kMbIconStop);
+    Expect("密码含有无法保存的字符", kMbIconStop);
     script_.Do([] {
       ExpectStillOpen();
       EXPECT_EQ(Stored("密码"), "old");
     });
   }
-  Confirm("trail ", "trail ");  // kept as typed, blanks and all
+  Confirm(" both ", " both ");  // kept as typed, blanks and all
   Expect(kSaved);
   Open();
-  EXPECT_EQ(Stored("密码"), "trail ");
+  EXPECT_EQ(Stored("密码"), " both ");
 }
 
 TEST_F(SettingsWindowTest, AnUnwritableSettingsFileIsReportedAndTheWindowStays) {
