@@ -18,6 +18,4 @@ bool WriteUserSetting(const std::string& key, const std::string& value) {
   return WriteIniItem(SettingsFilePath(), kSection, key, value);
 }
 
-bool StoresAsWritten(const std::string& value) {
-  return FromGbk(ToGbk(value)) == value;
-}
+bool StoresAsWritten(const std::string& value) { return FromGbk(ToGbk(value)) == value; }

@@ -74,7 +74,7 @@ TEST_F(IniTest, WindowsProfileConventions) {
                        "[config]\r\n"
                        "other=in duplicate\r\n"
                        "[用户设置]\r\n"
-                       "用户名=张三"));  // no newline at the end
+                       "用户名=张三"));                         // no newline at the end
   EXPECT_EQ(ReadIniItem(ini_, "CONFIG", "PRICE"), "  12.5  ");  // the blanks are the value's
   EXPECT_EQ(ReadIniItem(ini_, "config", "other", "first section only"), "first section only");
   EXPECT_EQ(ReadIniItem(ini_, "用户设置", "用户名"), "张三");
