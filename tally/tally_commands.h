@@ -24,8 +24,9 @@ extern bool VoiceReadout;
 
 void TallyWindow_OnPrintClick();
 void TallyWindow_OnPrintPreviewClick();
-// Right button pressed on the window, or 帮助: the help window, modal.
-void TallyWindow_OnRightMouseDown();
+// The right button pressed on the window (other buttons do nothing), or 帮助: the help
+// window, modal.
+void TallyWindow_OnRightMouseDown(const ui::EventArgs& args);
 void TallyWindow_OnHelpClick();
 void HelpWindow_OnCreated();
 // Grows the help window by 10 until it is higher than 266, then stops the timer.

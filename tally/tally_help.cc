@@ -8,6 +8,7 @@ using H = HelpWindow;
 
 constexpr int kGrowStep = 10;
 constexpr int kGrownHeight = 266;
+constexpr int kRightButton = 2;
 
 ui::WindowDecl MakeHelpWindowDecl() {
   ui::WindowDecl d;
@@ -15,7 +16,9 @@ ui::WindowDecl MakeHelpWindowDecl() {
   d.caption = "帮助";
   d.rect = {50, 50, 397, 264};
   d.units = {
-      ui::Declare(H::编辑框1, {8, 8, 376, 224}).Mode(ui::InputMode::kMultiLine).Text(HelpText()),
+      ui::Declare(H::编辑框1, {8, 8, 376, 224})
+          .Mode(ui::InputMode::kMultiLineReadOnly)
+          .Text(HelpText()),
       ui::Declare(H::GrowTimer, {0, 0, 0, 0}),
   };
   d.bindings = {
@@ -44,7 +47,9 @@ const ui::WindowDecl& HelpWindowDecl() {
   return decl;
 }
 
-void TallyWindow_OnRightMouseDown() { OpenHelpWindow(); }
+void TallyWindow_OnRightMouseDown(const ui::EventArgs& args) {
+  if (args.code == kRightButton) OpenHelpWindow();
+}
 void TallyWindow_OnHelpClick() { OpenHelpWindow(); }
 
 void HelpWindow_OnCreated() { ui::SetInterval(H::GrowTimer, 25); }

@@ -78,4 +78,4 @@ void TallyWindow_OnFastenerCountChanged() {
 void TallyWindow_OnComputeClick() { RecomputeTally(); }
 void TallyWindow_OnSingleLayoutClick() { BuildTallyGrid(); }
 void TallyWindow_OnDoubleLayoutClick() { BuildTallyGrid(); }
-void TallyWindow_OnGridRightMouseUp() { TallyWindow_OnRightMouseDown(); }
+void TallyWindow_OnGridRightMouseUp() { TallyWindow_OnHelpClick(); }

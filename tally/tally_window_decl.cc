@@ -110,6 +110,7 @@ ui::WindowDecl MakeTallyWindowDecl() {
   d.name = W::kName;
   d.caption = "tallybench";
   d.rect = {250, 10, 963, 777};
+  d.icon = "icon_tallybench.jpg";
   d.hidden = true;
   d.units = {Declare(W::TallyGrid, {32, 8, 592, 704}), Declare(W::分组框1, {658, -2, 272, 706})};
   for (auto part : {ResultLabels(), SheetFields(), CommandButtons(), HiddenUnits()}) {

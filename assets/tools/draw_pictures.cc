@@ -263,6 +263,32 @@ QImage SettlementIcon() {
   return img;
 }
 
+// tallybench's window icon: a stack of pipe ends, seen end on, with a tally mark.
+QImage TallybenchIcon() {
+  QPainter p;
+  QImage img;
+  IconTile(QColor(70, 90, 110), p, img);
+  const double r = 7.5;
+  for (int row = 0; row < 3; ++row) {
+    for (int i = 0; i < 3 - row; ++i) {
+      QPointF centre(16 + i * 16 + row * 8, 48 - row * 14);
+      QRadialGradient steel(centre, r);
+      steel.setColorAt(0, QColor(235, 240, 245));
+      steel.setColorAt(1, QColor(150, 165, 180));
+      p.setPen(QPen(QColor(40, 50, 60), 1.5));
+      p.setBrush(steel);
+      p.drawEllipse(centre, r, r);
+      p.setBrush(QColor(60, 70, 80));
+      p.drawEllipse(centre, r * 0.45, r * 0.45);  // the bore
+    }
+  }
+  p.setPen(QPen(QColor(255, 210, 60), 3, Qt::SolidLine, Qt::RoundCap));
+  for (int i = 0; i < 3; ++i) p.drawLine(QPointF(42 + i * 5, 8), QPointF(42 + i * 5, 20));
+  p.drawLine(QPointF(39, 18), QPointF(57, 10));
+  p.end();
+  return img;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -274,6 +300,7 @@ int main(int argc, char** argv) {
             Save(ContractsIcon(), folder, "icon_contracts.jpg") &&
             Save(DocketEntryIcon(), folder, "icon_docket_entry.jpg") &&
             Save(DocketEditIcon(), folder, "icon_docket_edit.jpg") &&
-            Save(SettlementIcon(), folder, "icon_settlement.jpg");
+            Save(SettlementIcon(), folder, "icon_settlement.jpg") &&
+            Save(TallybenchIcon(), folder, "icon_tallybench.jpg");
   return ok ? 0 : 1;
 }

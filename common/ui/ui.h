@@ -40,15 +40,24 @@ enum class Kind {
   kGrid
 };
 
-enum class InputMode { kPlain, kReadOnly, kPassword, kInteger, kDecimal, kMultiLine };
+// kMultiLineReadOnly: many lines that the user may read, select and copy but not type into.
+enum class InputMode {
+  kPlain,
+  kReadOnly,
+  kPassword,
+  kInteger,
+  kDecimal,
+  kMultiLine,
+  kMultiLineReadOnly
+};
 
 enum class Event {
   kCreated,
   kDestroying,
   kResized,  // window
   kClick,
-  kMouseDown,
-  kMouseUp,  // buttons, labels, boxes, menu items (kClick)
+  kMouseDown,  // also the window's own: a press on its client area (EventArgs::code = button)
+  kMouseUp,    // buttons, labels, boxes, menu items (kClick)
   kKeyDown,
   kChar,              // edit boxes
   kChanged,           // edit box content edited by the user
@@ -84,7 +93,7 @@ struct Font {
 struct EventArgs {
   int row = -1, col = -1;  // grid cell
   int item = -1;           // list view item
-  int code = 0;            // character or key code
+  int code = 0;            // character or key code; mouse button (1 left, 2 right, 3 middle)
   std::string text;        // grid choice text
 };
 
@@ -442,7 +451,12 @@ bool ChooseDay(Unit& date_box, DateTime day);  // keeps the box's time of day
 bool SetSlider(Unit& slider, int value);
 bool Tick(Unit& timer);
 bool ListItem(Unit& list, int item, bool double_click);  // double click or right click
-bool Close(Window& w);                                   // the window's close box
+// A single click on a list view item (-1: none) selects it; no event of its own.
+bool SelectListItem(Unit& list, int item);
+// A mouse button (1 left, 2 right, 3 middle) pressed on the window's client area, outside its
+// units: the window's own kMouseDown with the button in EventArgs::code.
+bool WindowMouseDown(Window& w, int button);
+bool Close(Window& w);  // the window's close box
 bool Resize(Window& w, int width, int height);
 // Grid
 bool GridClick(Unit& grid, int row, int col);  // cursor to the cell, kGridCursorChanged

@@ -76,7 +76,7 @@ bool MouseUp(Unit& u) {
 
 bool Type(Unit& edit, const std::string& text) {
   if (!Is(edit, Kind::kEdit) && !Is(edit, Kind::kCombo)) return false;
-  if (edit.mode == InputMode::kReadOnly) return false;
+  if (edit.mode == InputMode::kReadOnly || edit.mode == InputMode::kMultiLineReadOnly) return false;
   return Act(edit, [&] {
     std::string kept = Kept(edit, text);
     if (kept == edit.text) return;
@@ -144,6 +144,18 @@ bool ListItem(Unit& list, int item, bool double_click) {
     list.selected = item;
     Fire(list, double_click ? Event::kItemDoubleClick : Event::kItemRightClick, WithItem(item));
   });
+}
+
+bool SelectListItem(Unit& list, int item) {
+  if (!Is(list, Kind::kListView) || (item != -1 && !InRange(item, list.rows.size()))) return false;
+  return Act(list, [&] { list.selected = item; });
+}
+
+bool WindowMouseDown(Window& w, int button) {
+  if (button < 1 || button > 3 || !TakesInput(w)) return false;
+  Pin pin(w);
+  Guarded([&] { RunBound(w, nullptr, Event::kMouseDown, WithCode(button)); });
+  return true;
 }
 
 bool Close(Window& w) {

@@ -17,6 +17,7 @@ using ui::InputMode;
 
 QWidget* MakeMultiLine(WindowView* view, ui::Unit& u) {
   auto* edit = new QPlainTextEdit(view->client());
+  edit->setReadOnly(u.mode == InputMode::kMultiLineReadOnly);
   QObject::connect(edit, &QPlainTextEdit::textChanged, view, [view, edit, &u] {
     if (view->Live()) ui::user::Type(u, S(edit->toPlainText()));
   });
@@ -50,10 +51,14 @@ QWidget* MakeOneLine(WindowView* view, ui::Unit& u) {
   return edit;
 }
 
+bool IsMultiLine(InputMode mode) {
+  return mode == InputMode::kMultiLine || mode == InputMode::kMultiLineReadOnly;
+}
+
 }  // namespace
 
 QWidget* MakeEditWidget(WindowView* view, ui::Unit& u) {
-  QWidget* widget = u.mode == InputMode::kMultiLine ? MakeMultiLine(view, u) : MakeOneLine(view, u);
+  QWidget* widget = IsMultiLine(u.mode) ? MakeMultiLine(view, u) : MakeOneLine(view, u);
   new KeyReporter(view, u, widget, false);
   return widget;
 }

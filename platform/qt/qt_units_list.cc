@@ -39,6 +39,11 @@ QWidget* MakeListWidget(WindowView* view, ui::Unit& u) {
                    [view, list, &u](QTreeWidgetItem* item, int) {
                      if (view->Live()) ui::user::ListItem(u, list->indexOfTopLevelItem(item), true);
                    });
+  QObject::connect(list, &QTreeWidget::currentItemChanged, view,
+                   [view, list, &u](QTreeWidgetItem* item, QTreeWidgetItem*) {
+                     const int index = item ? list->indexOfTopLevelItem(item) : -1;
+                     if (view->Live()) ui::user::SelectListItem(u, index);
+                   });
   QObject::connect(list, &QWidget::customContextMenuRequested, view,
                    [view, list, &u](const QPoint& at) {
                      QTreeWidgetItem* item = list->itemAt(at);

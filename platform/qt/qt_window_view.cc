@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QIcon>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
 #include <algorithm>
@@ -30,6 +31,25 @@ void ClientArea::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.drawPixmap(rect(), picture_);
+}
+
+namespace {
+// The model's number of a mouse button: 1 left, 2 right, 3 middle, 0 any other.
+int ButtonNumber(Qt::MouseButton button) {
+  if (button == Qt::LeftButton) return 1;
+  if (button == Qt::RightButton) return 2;
+  return button == Qt::MiddleButton ? 3 : 0;
+}
+}  // namespace
+
+// A press that a unit passed on (a label ignores it) lands here as well: only a press on the
+// bare client area is the window's.
+void ClientArea::mousePressEvent(QMouseEvent* event) {
+  QWidget::mousePressEvent(event);
+  const int button = ButtonNumber(event->button());
+  if (button == 0 || childAt(event->position().toPoint()) != nullptr) return;
+  auto* view = dynamic_cast<WindowView*>(parentWidget());
+  if (view && view->Live()) ui::user::WindowMouseDown(view->model(), button);
 }
 
 WindowView::WindowView(ui::Window& w) : model_(&w) {

@@ -12,13 +12,16 @@
 
 namespace qtp {
 
-// The client area: where the units sit; paints the window's background picture scaled to it.
+// The client area: where the units sit; paints the window's background picture scaled to it
+// and, inside a window view, reports the mouse presses on it that no unit took as the window's
+// own.
 class ClientArea : public QWidget {
  public:
   ClientArea(QWidget* parent, QPixmap picture);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
 
  private:
   QPixmap picture_;

@@ -88,6 +88,17 @@ ScriptedPlatform& ScriptedPlatform::ChooseListItem(ui::ListViewRef r, int item, 
       [item, double_click](ui::Unit& u) { return ui::user::ListItem(u, item, double_click); });
 }
 
+ScriptedPlatform& ScriptedPlatform::SelectListItem(ui::ListViewRef r, int item) {
+  return Act(r.window, r.name,
+             "select list item " + std::to_string(item) + " of " + Where(r.window, r.name),
+             [item](ui::Unit& u) { return ui::user::SelectListItem(u, item); });
+}
+
+ScriptedPlatform& ScriptedPlatform::WindowMouseDown(ui::WindowRef w, int button) {
+  return ActOnWindow(w, "press mouse button " + std::to_string(button) + " on window " + w.name,
+                     [button](ui::Window& win) { return ui::user::WindowMouseDown(win, button); });
+}
+
 ScriptedPlatform& ScriptedPlatform::Close(ui::WindowRef w) {
   return ActOnWindow(w, "close window " + std::string(w.name), ui::user::Close);
 }

@@ -109,6 +109,11 @@ class ScriptedPlatform : public Platform, public ui::Backend {
   ScriptedPlatform& ChoosePage(ui::TabRef r, int page);
   ScriptedPlatform& Slide(ui::SliderRef r, int value);
   ScriptedPlatform& ChooseListItem(ui::ListViewRef r, int item, bool double_click);
+  // A single click on the list view's item (-1: on no item): it becomes the selected one.
+  ScriptedPlatform& SelectListItem(ui::ListViewRef r, int item);
+  // Presses the mouse button (1 left, 2 right, 3 middle) on the window's client area, away
+  // from its units.
+  ScriptedPlatform& WindowMouseDown(ui::WindowRef w, int button);
   // The window's close box.
   ScriptedPlatform& Close(ui::WindowRef w);
   ScriptedPlatform& Resize(ui::WindowRef w, int width, int height);

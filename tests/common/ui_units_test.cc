@@ -10,6 +10,7 @@ struct 单元窗口 {
   static constexpr ui::EditRef 编辑框2{"单元窗口", "编辑框2"};  // integer
   static constexpr ui::EditRef 编辑框3{"单元窗口", "编辑框3"};  // decimal
   static constexpr ui::EditRef 编辑框4{"单元窗口", "编辑框4"};  // read-only
+  static constexpr ui::EditRef 编辑框5{"单元窗口", "编辑框5"};  // multi-line read-only
   static constexpr ui::GroupBoxRef 分组框1{"单元窗口", "分组框1"};
   static constexpr ui::RadioRef 单选框1{"单元窗口", "单选框1"};
   static constexpr ui::RadioRef 单选框2{"单元窗口", "单选框2"};
@@ -35,6 +36,7 @@ const ui::WindowDecl kUnits = TestWindow(
     {ui::Declare(W::编辑框1, {}), ui::Declare(W::编辑框2, {}).Mode(ui::InputMode::kInteger),
      ui::Declare(W::编辑框3, {}).Mode(ui::InputMode::kDecimal),
      ui::Declare(W::编辑框4, {}).Mode(ui::InputMode::kReadOnly).Text("固定"),
+     ui::Declare(W::编辑框5, {}).Mode(ui::InputMode::kMultiLineReadOnly).Text("一行\r\n二行"),
      ui::Declare(W::分组框1, {}), ui::Declare(W::单选框1, {}).In("分组框1").Checked(),
      ui::Declare(W::单选框2, {}).In("分组框1"), ui::Declare(W::单选框3, {}).Checked(),
      ui::Declare(W::单选框4, {}), ui::Declare(W::选择框1, {}),
@@ -49,7 +51,10 @@ const ui::WindowDecl kUnits = TestWindow(
      ui::Bind(W::选择夹1, ui::Event::kPageChanged, [] { Note("page"); }),
      ui::Bind(W::按钮1, ui::Event::kClick, [] { Note("button"); }),
      ui::Bind(W::列表框1, ui::Event::kItemDoubleClick,
-              [](const ui::EventArgs& a) { Note("item " + std::to_string(a.item)); })});
+              [](const ui::EventArgs& a) { Note("item " + std::to_string(a.item)); }),
+     ui::BindWindow(ui::Event::kMouseDown,
+                    [](const ui::EventArgs& a) { Note("window down " + std::to_string(a.code)); }),
+     ui::Bind(W::编辑框1, ui::Event::kMouseDown, [] { Note("box down"); })});
 
 class UnitsTest : public UiTest {
  protected:
@@ -87,6 +92,11 @@ TEST_F(UnitsTest, TypedTextIsKeptAsTheBoxModeSays) {
     script_.Type(c.box, c.typed).Do([c] { EXPECT_EQ(ui::GetText(c.box), c.kept) << c.typed; });
   }
   script_.Type(W::编辑框4, "改").Refused().Do([] { EXPECT_EQ(ui::GetText(W::编辑框4), "固定"); });
+  script_.Type(W::编辑框5, "改").Refused().Do([] {
+    EXPECT_EQ(ui::GetText(W::编辑框5), "一行\r\n二行");
+    ui::SetText(W::编辑框5, "程序\r\n写的");  // the program still writes it
+    EXPECT_EQ(ui::GetText(W::编辑框5), "程序\r\n写的");
+  });
   ASSERT_TRUE(RunSteps()) << failure_;
 }
 
@@ -191,6 +201,54 @@ TEST_F(UnitsTest, ListViewRowsAndChoices) {
       });
   ASSERT_TRUE(RunSteps()) << failure_;
   EXPECT_EQ(Log(), (std::vector<std::string>{"item 1"}));
+}
+
+// A single click selects without an event; -1 (a click on no item) clears the selection.
+TEST_F(UnitsTest, ASingleClickSelectsAListItemSilently) {
+  script_
+      .Do([] {
+        ui::InsertListViewItem(W::列表框1, -1, "钢管");
+        ui::InsertListViewItem(W::列表框1, -1, "扣件");
+      })
+      .SelectListItem(W::列表框1, 1)
+      .Do([] { EXPECT_EQ(ui::GetListViewSelected(W::列表框1), 1); })
+      .SelectListItem(W::列表框1, 2)
+      .Refused()
+      .SelectListItem(W::列表框1, -2)
+      .Refused()
+      .Do([] {
+        EXPECT_EQ(ui::GetListViewSelected(W::列表框1), 1);
+        ui::InsertListViewItem(W::列表框1, 0, "顶托");  // the selection follows its item
+        EXPECT_EQ(ui::GetListViewSelected(W::列表框1), 2);
+        ui::SetVisible(W::列表框1, false);
+      })
+      .SelectListItem(W::列表框1, 0)
+      .Refused()
+      .Do([] {
+        ui::SetVisible(W::列表框1, true);
+        EXPECT_EQ(ui::GetListViewSelected(W::列表框1), 2);
+      })
+      .SelectListItem(W::列表框1, -1)
+      .Do([] { EXPECT_EQ(ui::GetListViewSelected(W::列表框1), -1); });
+  ASSERT_TRUE(RunSteps()) << failure_;
+  EXPECT_TRUE(Log().empty());
+}
+
+// The window's own mouse-down carries the button; a unit's press stays the unit's.
+TEST_F(UnitsTest, APressOnTheWindowCarriesItsButton) {
+  script_.WindowMouseDown(W::self, 1)
+      .WindowMouseDown(W::self, 2)
+      .WindowMouseDown(W::self, 3)
+      .WindowMouseDown(W::self, 0)
+      .Refused()
+      .WindowMouseDown(W::self, 4)
+      .Refused()
+      .MouseDown(W::编辑框1)
+      .Do([] { ui::SetWindowVisible(W::self, false); })
+      .Do([] { EXPECT_FALSE(ui::user::WindowMouseDown(*ui::FindWindow(W::self), 2)); });
+  ASSERT_TRUE(RunSteps()) << failure_;
+  EXPECT_EQ(Log(), (std::vector<std::string>{"window down 1", "window down 2", "window down 3",
+                                             "box down"}));
 }
 
 TEST_F(UnitsTest, ADisabledOrHiddenUnitRefusesTheUser) {

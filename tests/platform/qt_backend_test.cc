@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -185,6 +186,30 @@ TEST_F(QtBackendTest, ListViewShowsTheModelRows) {
   EXPECT_EQ(list->topLevelItem(0)->text(1), QString("120"));
   ui::ClearListView(D::超级列表框1);
   EXPECT_EQ(list->topLevelItemCount(), 0);
+}
+
+// The user's click makes the item current: the model's selection follows, the program's
+// selection shows in the list, and a list emptied by the program selects nothing.
+TEST_F(QtBackendTest, ListViewSelectionReachesTheModel) {
+  auto* list = WidgetOf<ui::Kind::kListView, QTreeWidget>(D::超级列表框1);
+  for (const char* name : {"钢管", "扣件", "顶托"})
+    ui::InsertListViewItem(D::超级列表框1, -1, name);
+  list->setCurrentItem(list->topLevelItem(2));  // as the user's single click
+  EXPECT_EQ(ui::GetListViewSelected(D::超级列表框1), 2);
+  const QRect first = list->visualItemRect(list->topLevelItem(0));
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    const QPointF at(first.center());
+    QMouseEvent click(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &click);
+  }
+  EXPECT_EQ(ui::GetListViewSelected(D::超级列表框1), 0);
+  ui::InsertListViewItem(D::超级列表框1, 0, "工字钢");
+  EXPECT_EQ(ui::GetListViewSelected(D::超级列表框1), 1);
+  EXPECT_EQ(list->currentItem(), list->topLevelItem(1));
+  ui::ClearListView(D::超级列表框1);
+  EXPECT_EQ(ui::GetListViewSelected(D::超级列表框1), -1);
 }
 
 TEST_F(QtBackendTest, CloseBoxAsksTheModel) {

@@ -97,11 +97,45 @@ TEST_F(TallyCommandsTest, ARightButtonReleasedOverTheGridOpensTheHelpWindow) {
 }
 
 TEST_F(TallyCommandsTest, ARightButtonPressedOnTheWindowOpensTheHelpWindow) {
-  script_.Do("right button down on the window",
-             [] { ui::DispatchWindowEvent(*ui::FindWindow(W::self), ui::Event::kMouseDown); });
+  script_.WindowMouseDown(W::self, 2);
   CheckHelpWindowAndCloseIt();
+  script_.Do([] { EXPECT_EQ(ui::FindWindow(H::self), nullptr); });
   CloseQuietly();
   RunTallybench();
+}
+
+// Left and middle presses on the window open nothing: the tally window keeps the input.
+TEST_F(TallyCommandsTest, OtherButtonsPressedOnTheWindowOpenNothing) {
+  script_.WindowMouseDown(W::self, 1)
+      .WindowMouseDown(W::self, 3)
+      .Do([] {
+        EXPECT_EQ(ui::FindWindow(H::self), nullptr);
+        EXPECT_EQ(ui::ActiveWindow(), ui::FindWindow(W::self));
+      })
+      .WindowMouseDown(W::self, 4)
+      .Refused();
+  CloseQuietly();
+  RunTallybench();
+}
+
+// The help text can be read but not typed over; the tally window is blocked meanwhile.
+TEST_F(TallyCommandsTest, TheHelpTextIsReadOnly) {
+  script_.WindowMouseDown(W::self, 2)
+      .Do([] { EXPECT_EQ(ui::FindUnit(H::编辑框1)->mode, ui::InputMode::kMultiLineReadOnly); })
+      .Type(H::编辑框1, "改过的")
+      .Refused()
+      .Do([] {
+        EXPECT_EQ(ui::GetText(H::编辑框1), HelpText());
+        EXPECT_FALSE(ui::user::WindowMouseDown(*ui::FindWindow(W::self), 2));
+      })
+      .Close(H::self);
+  CloseQuietly();
+  RunTallybench();
+}
+
+TEST_F(TallyCommandsTest, TheTallyWindowCarriesItsIcon) {
+  EXPECT_EQ(TallyWindowDecl().icon, "icon_tallybench.jpg");
+  EXPECT_FALSE(FindAsset(TallyWindowDecl().icon).empty());
 }
 
 TEST_F(TallyCommandsTest, ClearingTheSheetKeepsTheLayoutAndTheBoxes) {
