@@ -1,6 +1,7 @@
 #include "platform/qt/qt_window_view.h"
 
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
@@ -43,11 +44,13 @@ int ButtonNumber(Qt::MouseButton button) {
 }  // namespace
 
 // A press that a unit passed on (a label ignores it) lands here as well: only a press on the
-// bare client area is the window's.
+// bare client area, or on the empty area of a group box (a frame the mouse goes through), is
+// the window's.
 void ClientArea::mousePressEvent(QMouseEvent* event) {
   QWidget::mousePressEvent(event);
   const int button = ButtonNumber(event->button());
-  if (button == 0 || childAt(event->position().toPoint()) != nullptr) return;
+  QWidget* under = childAt(event->position().toPoint());
+  if (button == 0 || (under != nullptr && !qobject_cast<QGroupBox*>(under))) return;
   auto* view = dynamic_cast<WindowView*>(parentWidget());
   if (view && view->Live()) ui::user::WindowMouseDown(view->model(), button);
 }
