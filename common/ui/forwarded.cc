@@ -1,4 +1,5 @@
 // Operations the realisation carries out: pop-up menus, balloons, sounds.
+#include "common/env.h"
 #include "common/ui/framework_state.h"
 
 namespace ui {
@@ -13,5 +14,10 @@ void AddBalloonTip(BalloonTipRef r, int x, int y, const std::string& text, int i
 }
 
 void PlaySoundClip(const ByteSet& wav, bool loop) { TheBackend().PlaySound(wav, loop); }
+
+void PlaySoundClip(const std::string& file_name, bool loop) {
+  ByteSet wav;
+  if (ReadWholeFile(file_name, &wav) && !wav.empty()) PlaySoundClip(wav, loop);
+}
 
 }  // namespace ui

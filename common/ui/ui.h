@@ -421,6 +421,8 @@ int GetListViewSelected(ListViewRef r);
 void AddBalloonTip(BalloonTipRef r, int x, int y, const std::string& text, int icon,
                    int option = 0);
 void PlaySoundClip(const ByteSet& wav, bool loop = false);
+// Plays the WAV file of that name; nothing when it cannot be read.
+void PlaySoundClip(const std::string& file_name, bool loop = false);
 // The grid model of a grid unit (its window must be open).
 GridModel& Grid(GridRef r);
 // Tells the realisation that the grid's model changed (the grid operations call it).

@@ -112,7 +112,7 @@ TEST_F(QtUnitsTest, SoundsNeverWait) {
   clock.start();
   ui::PlaySoundClip(wav, true);
   ui::PlaySoundClip(wav, false);
-  ui::PlaySoundClip({}, false);  // stops
+  ui::PlaySoundClip(ByteSet{}, false);  // stops
   EXPECT_LT(clock.elapsed(), 2000);
 }
 

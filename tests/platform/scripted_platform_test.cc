@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+#include "common/env.h"
 #include "common/ui/ui.h"
 
 namespace {
@@ -264,3 +267,19 @@ TEST_F(ScriptedTest, ExpectedFlagsNeedNotCarryTheTaskModalBit) {
 }
 
 }  // namespace
+
+TEST_F(ScriptedTest, ASoundPlaysFromItsBytesOrItsFileAndAMissingFilePlaysNothing) {
+  const std::string file = ::testing::TempDir() + "/嘀.wav";
+  ASSERT_TRUE(WriteWholeFileAtomic(file, ByteSet{'R', 'I', 'F', 'F'}));
+  ASSERT_TRUE(RunScripted(
+      script_,
+      [&file] {
+        ui::PlaySoundClip(ByteSet{'R', 'I', 'F', 'F'});
+        ui::PlaySoundClip(file);
+        ui::PlaySoundClip(file + ".missing");
+      },
+      &failure_))
+      << failure_;
+  EXPECT_EQ(script_.sounds_played(), 2);
+  std::remove(file.c_str());
+}
