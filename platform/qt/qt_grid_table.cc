@@ -1,6 +1,8 @@
 #include "platform/qt/qt_grid_table.h"
 
 #include <QFont>
+#include <QFontMetrics>
+#include <algorithm>
 
 #include "platform/qt/qt_font.h"
 #include "platform/qt/qt_text.h"
@@ -69,6 +71,27 @@ QVariant Foreground(const GridModel& m, const GridCell* cell) {
   return FromColorRef(m.settings.default_colour_b);
 }
 
+// The height a cell's text may take: its row's (or its merge's rows') height less a small
+// inset above and below.
+int TextRoom(const GridModel& m, int r, int c) {
+  const GridMerge* merge = m.MergeAt(r, c);
+  int height = 0;
+  const int top = merge ? merge->range.row1 : r, bottom = merge ? merge->range.row2 : r;
+  for (int row = top; row <= bottom; ++row) height += m.RowHeight(row);
+  return height - 2;
+}
+
+// The cell's font, made smaller when its line would not fit the row: a font height is the
+// height of the character cell, so the text stays whole and readable in short rows.
+QFont FittedFont(const GridModel& m, const GridCell* cell, int r, int c) {
+  QFont font = MakeFont(ToUiFont(cell && cell->has_font ? cell->font : m.default_font()));
+  const int room = TextRoom(m, r, c);
+  const int line = QFontMetrics(font).height();
+  if (room <= 4 || line <= room) return font;
+  font.setPixelSize(std::max(4, font.pixelSize() * room / line));
+  return font;
+}
+
 }  // namespace
 
 QVariant GridTable::data(const QModelIndex& index, int role) const {
@@ -81,7 +104,7 @@ QVariant GridTable::data(const QModelIndex& index, int role) const {
     case Qt::EditRole:
       return Q(m->CellText(r, c));
     case Qt::FontRole:
-      return MakeFont(ToUiFont(cell && cell->has_font ? cell->font : m->default_font()));
+      return FittedFont(*m, cell, r, c);
     case Qt::TextAlignmentRole:
       return static_cast<int>(AlignmentOf(cell ? cell->format : kDefaultTextFormat));
     case Qt::BackgroundRole:
