@@ -373,7 +373,7 @@ class TallyRender : public WindowsRender {
 TEST_F(TallyRender, DoubleLayoutWithItsPrintedSheet) {
   OpenTally(false);
   const QImage image = Shoot(TallyWindowDecl(), "tally_double.png");
-  EXPECT_GT(DarkIn(image, T::TallyGrid), 1000);
+  EXPECT_GT(DarkIn(image, T::TallyGrid), 500);
   SetGridPrintTitle(T::TallyGrid, TallyPrintTitle(), "微软雅黑", 25, true, 2);
   const QImage page = PrintFirstPage(T::TallyGrid, "tally_sheet_page1.png");
   EXPECT_GT(DarkPixels(page, 100, 0, 594, 160), 100) << "the title";
@@ -382,7 +382,7 @@ TEST_F(TallyRender, DoubleLayoutWithItsPrintedSheet) {
 TEST_F(TallyRender, SingleLayoutRecordsAndHelp) {
   OpenTally(true);
   const QImage image = Shoot(TallyWindowDecl(), "tally_single.png");
-  EXPECT_GT(DarkIn(image, T::TallyGrid), 1000);
+  EXPECT_GT(DarkIn(image, T::TallyGrid), 500);
   SaveTallyRecord();
   ui::SetText(T::UnitNameBox, "滨江路桥梁加固工程");
   SaveTallyRecord();
