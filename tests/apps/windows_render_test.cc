@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QEventLoop>
 #include <QImage>
 #include <QPainter>
@@ -318,6 +320,12 @@ TEST_F(SettlementRender, AfterADeductionRunWithItsPrintedFirstPage) {
   const QImage image = Shoot(SettlementWindowDecl(), "settlement_deduction.png");
   EXPECT_GT(DarkIn(image, W::标签1), 10);
   EXPECT_GT(DarkIn(image, W::高级表格1), 1000);
+  // The narrow contract box lists the names whole and shows the chosen one as its tooltip.
+  auto* combo = qobject_cast<QComboBox*>(static_cast<QObject*>(U(W::组合框1).realisation));
+  ASSERT_NE(combo, nullptr);
+  EXPECT_EQ(combo->toolTip(), QString("东方明珠花园三期"));
+  EXPECT_GT(combo->view()->minimumWidth(),
+            combo->fontMetrics().horizontalAdvance(QString("滨江路桥梁加固工程")));
   SetGridPrintTitle(W::高级表格1, "墨川建筑器材租赁站租金计算清单", "黑体字", 30, true, 2);
   const QImage page = PrintFirstPage(W::高级表格1, "settlement_deduction_page1.png");
   EXPECT_GT(DarkPixels(page, 100, 0, 594, 160), 100) << "the title";
