@@ -18,17 +18,18 @@ using ui::Declare;
 constexpr int kGridRows = 7;
 constexpr int kGridColumns = 2;
 
-// The units above the tab stay visible in the small window size.
+// The units above the tab share one row, so that the whole quantity grid stays visible in the
+// small window size (623 x 315).
 std::vector<ui::UnitDecl> HeadUnits() {
   return {
-      Declare(W::标签1, {16, 14, 40, 24}).Text("日期"),
-      Declare(W::日期框1, {60, 10, 160, 26}),
-      Declare(W::单选框1, {250, 12, 90, 24}).Text("出库单").Checked(),
-      Declare(W::单选框2, {350, 12, 90, 24}).Text("入库单"),
-      Declare(W::分组框1, {8, 40, 598, 56}),
-      Declare(W::标签2, {12, 22, 40, 24}).Text("单号").In(W::分组框1.name),
-      Declare(W::编辑框1, {56, 18, 180, 26}).Mode(ui::InputMode::kInteger).In(W::分组框1.name),
-      Declare(W::按钮1, {440, 14, 140, 34}).Text("确定录入").In(W::分组框1.name),
+      Declare(W::标签1, {10, 20, 32, 22}).Text("日期"),
+      Declare(W::日期框1, {44, 17, 146, 26}),
+      Declare(W::单选框1, {198, 18, 68, 24}).Text("出库单").Checked(),
+      Declare(W::单选框2, {268, 18, 68, 24}).Text("入库单"),
+      Declare(W::分组框1, {340, 2, 266, 52}),
+      Declare(W::标签2, {8, 20, 32, 22}).Text("单号").In(W::分组框1.name),
+      Declare(W::编辑框1, {42, 17, 112, 26}).Mode(ui::InputMode::kInteger).In(W::分组框1.name),
+      Declare(W::按钮1, {160, 13, 98, 34}).Text("确定录入").In(W::分组框1.name),
   };
 }
 
@@ -36,8 +37,8 @@ std::vector<ui::UnitDecl> HeadUnits() {
 std::vector<ui::UnitDecl> TabUnits() {
   const char* tab = W::选择夹1.name;
   return {
-      Declare(W::选择夹1, {8, 100, 598, 524}).Items({"合计录入", "码单录入"}),
-      Declare(W::高级表格1, {4, 4, 400, 170}).OnPage(tab, 0),
+      Declare(W::选择夹1, {8, 60, 598, 564}).Items({"合计录入", "码单录入"}),
+      Declare(W::高级表格1, {4, 4, 400, 172}).OnPage(tab, 0),
       Declare(W::按钮2, {420, 6, 160, 36}).Text("打开tallybench").OnPage(tab, 0),
       Declare(W::按钮3, {420, 50, 160, 36}).Text("打开计算器").OnPage(tab, 0),
       Declare(W::按钮4, {420, 94, 160, 36}).Text("关闭").OnPage(tab, 0),
@@ -78,6 +79,9 @@ void WriteGridLabels() {
     SetGridCellData(W::高级表格1, r, 0, 1, std::string(kGridLabels[r * 2]));
   }
   SetGridCellData(W::高级表格1, 0, 1, 1, std::string(kGridLabels[1]));
+  // The label column fits "扣件差螺丝（套）"; the value column takes the rest of the grid.
+  SetGridColumnWidth(W::高级表格1, 0, 130);
+  SetGridColumnWidth(W::高级表格1, 1, 200);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "platform/qt/qt_font.h"
 
+#include <QFontMetrics>
 #include <algorithm>
 #include <cstdlib>
 
@@ -11,6 +12,8 @@ namespace {
 const char kSans[] = "Noto Sans CJK SC";
 const char kSerif[] = "Noto Serif CJK SC";
 const char kZenHei[] = "WenQuanYi Zen Hei";
+// Printed text narrowed to its room stays at least this tall.
+constexpr int kSmallestFittedPixels = 10;
 
 // Song and Kai faces read best in the serif font; the rest in the sans-serif ones.
 bool IsSerifFace(const std::string& face) {
@@ -41,6 +44,25 @@ QFont MakeFont(const ui::Font& font) {
   q.setItalic(font.italic);
   q.setUnderline(font.underline);
   return q;
+}
+
+QFont FitFont(QFont font, const QString& text, const QSize& room, int smallest) {
+  const QFontMetrics metrics(font);
+  double scale = 1.0;
+  if (room.height() > 4 && metrics.height() > room.height()) {
+    scale = static_cast<double>(room.height()) / metrics.height();
+  }
+  const int advance = metrics.horizontalAdvance(text);
+  const double floor = static_cast<double>(smallest) / std::max(1, font.pixelSize());
+  if (room.width() > 8 && advance * scale > room.width() && floor < scale) {
+    scale = std::max(static_cast<double>(room.width()) / advance, floor);
+  }
+  if (scale < 1.0) font.setPixelSize(std::max(4, static_cast<int>(font.pixelSize() * scale)));
+  return font;
+}
+
+int SmallestPrintedPixels(const QFont& font) {
+  return std::max(kSmallestFittedPixels, (font.pixelSize() * 2 + 2) / 3);
 }
 
 }  // namespace qtp

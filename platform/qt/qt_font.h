@@ -1,6 +1,7 @@
 #pragma once
 // Fonts: the declared Windows faces mapped onto the CJK fonts installed here.
 #include <QFont>
+#include <QSize>
 #include <QStringList>
 
 #include "common/ui/ui.h"
@@ -11,5 +12,10 @@ namespace qtp {
 QStringList FontFamilies(const std::string& face);
 // The QFont of a declared font: families, pixel size = height, weight, italic, underline.
 QFont MakeFont(const ui::Font& font);
+// The font made smaller so that one line of text fits room.height() and, when that needs
+// no less than smallest pixels, room.width() (a room width of 0: the height only).
+QFont FitFont(QFont font, const QString& text, const QSize& room, int smallest);
+// How far printed text may be narrowed: two thirds of its size, and no less than 10 pixels.
+int SmallestPrintedPixels(const QFont& font);
 
 }  // namespace qtp

@@ -32,11 +32,15 @@ void PaintItem(QPainter& painter, const PageItem& item) {
       painter.setBrush(Qt::NoBrush);
       painter.drawRect(rect.adjusted(0, 0, -1, -1));
       break;
-    case PageItem::Type::kText:
-      painter.setFont(MakeFont(ToUiFont(item.font)));
+    case PageItem::Type::kText: {
+      const QFont font = MakeFont(ToUiFont(item.font));
+      const bool wraps = TextFlags(item.format) & Qt::TextWordWrap;
+      const QSize room(wraps ? 0 : rect.width(), rect.height() - 2);
+      painter.setFont(FitFont(font, Q(item.text), room, SmallestPrintedPixels(font)));
       painter.setPen(FromColorRef(item.colour));
       painter.drawText(rect, TextFlags(item.format), Q(item.text));
       break;
+    }
   }
 }
 

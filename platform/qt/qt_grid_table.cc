@@ -1,6 +1,9 @@
 #include "platform/qt/qt_grid_table.h"
 
 #include <QFont>
+#include <QFontMetrics>
+#include <algorithm>
+#include <cstdlib>
 
 #include "platform/qt/qt_font.h"
 #include "platform/qt/qt_text.h"
@@ -69,6 +72,37 @@ QVariant Foreground(const GridModel& m, const GridCell* cell) {
   return FromColorRef(m.settings.default_colour_b);
 }
 
+// The room a cell's text may take: its row and column (or its merge's rows and columns) less
+// a small inset on each side; a wrapping cell only bounds the height of a line.
+QSize TextRoom(const GridModel& m, const GridCell* cell, int r, int c) {
+  const GridMerge* merge = m.MergeAt(r, c);
+  const CellRange cells = merge ? merge->range : CellRange{r, c, r, c};
+  int width = 0, height = 0;
+  for (int row = cells.row1; row <= cells.row2; ++row) height += m.RowHeight(row);
+  for (int col = cells.col1; col <= cells.col2; ++col) width += m.ColumnWidth(col);
+  const bool wraps = cell && (cell->format & 0x10) && !(cell->format & 0x20);
+  return QSize(wraps ? 0 : width - 6, height - 2);
+}
+
+// The cell's font, made smaller when its line would not fit the row: a font height is the
+// height of the character cell, so the text stays whole in short rows. A text set larger
+// than the grid's own font also narrows to its column, down to that font; text at the
+// grid's font wider than its column shows elided.
+QFont FittedFont(const GridModel& m, const GridCell* cell, int r, int c) {
+  const QFont font = MakeFont(ToUiFont(cell && cell->has_font ? cell->font : m.default_font()));
+  const int smallest = std::max(1, std::abs(m.default_font().height));
+  return FitFont(font, Q(m.CellText(r, c)), TextRoom(m, cell, r, c), smallest);
+}
+
+// The cell's whole text, when it is too wide to show whole (as a tooltip); nothing else.
+QVariant ElidedText(const GridModel& m, const GridCell* cell, int r, int c) {
+  const QString text = Q(m.CellText(r, c));
+  const QSize room = TextRoom(m, cell, r, c);
+  if (text.isEmpty() || room.width() <= 0) return {};
+  const QFontMetrics metrics(FittedFont(m, cell, r, c));
+  return metrics.horizontalAdvance(text) > room.width() ? QVariant(text) : QVariant();
+}
+
 }  // namespace
 
 QVariant GridTable::data(const QModelIndex& index, int role) const {
@@ -81,13 +115,15 @@ QVariant GridTable::data(const QModelIndex& index, int role) const {
     case Qt::EditRole:
       return Q(m->CellText(r, c));
     case Qt::FontRole:
-      return MakeFont(ToUiFont(cell && cell->has_font ? cell->font : m->default_font()));
+      return FittedFont(*m, cell, r, c);
     case Qt::TextAlignmentRole:
       return static_cast<int>(AlignmentOf(cell ? cell->format : kDefaultTextFormat));
     case Qt::BackgroundRole:
       return Background(*m, cell, r, c);
     case Qt::ForegroundRole:
       return Foreground(*m, cell);
+    case Qt::ToolTipRole:
+      return ElidedText(*m, cell, r, c);
     default:
       return {};
   }

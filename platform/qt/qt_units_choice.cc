@@ -1,4 +1,5 @@
 // Combo boxes, tabs, date boxes and sliders.
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QSlider>
@@ -62,9 +63,13 @@ void ApplyCombo(QComboBox* combo, const ui::Unit& u, ui::Prop what) {
   if (what == ui::Prop::kItems) {
     combo->clear();
     for (const std::string& item : u.items) combo->addItem(Q(item));
+    // A narrow box still lists its items whole when opened.
+    QAbstractItemView* list = combo->view();
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + 4);
   }
   if (what == ui::Prop::kItems || what == ui::Prop::kSelected) combo->setCurrentIndex(u.selected);
   if (what == ui::Prop::kText || what == ui::Prop::kSelected) combo->setPlaceholderText(Q(u.text));
+  combo->setToolTip(combo->currentText());  // the chosen item whole, however narrow the box
 }
 
 void ApplyTabs(QTabWidget* tabs, const ui::Unit& u, ui::Prop what) {

@@ -2,6 +2,8 @@
 // right clicks reach the model through the grid's user actions; pages print and preview.
 #include <QComboBox>
 #include <QFile>
+#include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -99,6 +101,25 @@ TEST_F(QtGridTest, ViewShowsTheModel) {
   // A grid that grows shows the new rows.
   SetGridRowCount(kGrid, 8);
   EXPECT_EQ(table_->model()->rowCount(), 8);
+}
+
+// A font set larger than the rows are high (as the rent statement's) shows whole: one line
+// of it fits the row, and a larger text narrows to its column down to the grid's own font;
+// text at the grid's font keeps its size and offers its whole text when too wide.
+TEST_F(QtGridTest, LargeCellFontsFitTheirRowsAndColumns) {
+  SetGridFontSize(kGrid, 1, 0, 2, 3, 23);
+  SetGridCellData(kGrid, 2, 0, 1, std::string("累计在租量累计在租量"));
+  auto font = [this](int r, int c) { return At(r, c).data(Qt::FontRole).value<QFont>(); };
+  const int row = ui::Grid(kGrid).RowHeight(1);
+  EXPECT_LE(QFontMetrics(font(1, 1)).height(), row - 2);
+  EXPECT_GT(QFontMetrics(font(1, 1)).height(), row / 2);
+  const int grid_font = ui::Grid(kGrid).default_font().height;
+  EXPECT_GE(font(2, 0).pixelSize(), grid_font);
+  EXPECT_LT(font(2, 0).pixelSize(), font(1, 1).pixelSize());
+  EXPECT_FALSE(At(1, 1).data(Qt::ToolTipRole).isValid());
+  SetGridCellData(kGrid, 3, 0, 1, std::string("滨江路桥梁加固工程二期"));
+  EXPECT_EQ(font(3, 0).pixelSize(), grid_font);
+  EXPECT_EQ(At(3, 0).data(Qt::ToolTipRole).toString(), QString("滨江路桥梁加固工程二期"));
 }
 
 TEST_F(QtGridTest, EditsGoThroughTheGridsUserActions) {

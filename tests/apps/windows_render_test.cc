@@ -1,0 +1,408 @@
+// Every working window of rentdesk and tallybench, and their printed first pages, on the Qt
+// realisation (offscreen) with realistic content, rendered to PNG files for a look (in
+// $RENT_TEST_OUTPUT, else test-output in the build folder). Each window opens non-modally
+// with the records a clerk would have; the checks are light: the declared size, and dark
+// text pixels where a caption or title is drawn.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QImage>
+#include <QPainter>
+#include <QTimer>
+#include <QWidget>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "common/assets.h"
+#include "common/dates.h"
+#include "common/files.h"
+#include "common/grid/grid_model.h"
+#include "common/grid/grid_ops.h"
+#include "common/grid/page_layout.h"
+#include "common/ini.h"
+#include "common/table/table.h"
+#include "common/ui/ui.h"
+#include "ledger/backup_window.h"
+#include "ledger/contract_pick.h"
+#include "ledger/contract_pick_dockets.h"
+#include "ledger/contract_window.h"
+#include "ledger/docket_edit.h"
+#include "ledger/docket_entry.h"
+#include "ledger/program_state.h"
+#include "ledger/settings_window.h"
+#include "platform/qt/qt_grid_paint.h"
+#include "platform/qt/qt_platform.h"
+#include "settlement/settlement_window.h"
+#include "tally/tally_commands.h"
+#include "tally/tally_records.h"
+#include "tally/tally_window.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The Qt desktop, except that message boxes are answered at once (OK, or No when asked).
+class AnsweringPlatform : public qtp::QtPlatform {
+ public:
+  int MessageBox(const std::string& text, int flags, const std::string&) override {
+    messages.push_back(text);
+    return (flags & 0xF) == 4 || (flags & 0xF) == 3 ? 7 : 1;
+  }
+  std::vector<std::string> messages;
+};
+
+// One docket of a contract's 数据; returns carry negative quantities.
+struct Docket {
+  int number;
+  DateTime date;
+  bool out;
+  double pipe, fasteners, jacks, beams, screws;
+  std::string remark;
+};
+
+class WindowsRender : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    static int argc = 1;
+    static char name[] = "apps_tests";
+    static char* argv[] = {name, nullptr};
+    qtp::StartApplication(argc, argv);
+    InstallPlatform(&platform_);
+    ui::SetBackend(&platform_.Windows());
+    std::string pattern = (fs::temp_directory_path() / "windows-render-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    dir_ = pattern;
+    SetRunDirectoryForTests(dir_);
+    const char* out = getenv("RENT_TEST_OUTPUT");
+    out_ = out && *out ? out : RENT_TEST_OUTPUT_DIR;
+    fs::create_directories(out_);
+    for (const char* n : {"合同.rdb", "合同.rdt", "出租单数据.rdb"}) WriteTemplate(n);
+    ASSERT_TRUE(OpenTable(RunPath("合同.rdb"), "合同"));
+    DocketMode = 0;
+    PickedContract = {};
+    ContractAddMode = 0;
+    EditedContractRecord = 0;
+  }
+  void TearDown() override {
+    ui::ResetFramework();
+    Settle();
+    CloseAllTables();
+    ui::SetBackend(nullptr);
+    InstallPlatform(nullptr);
+    SetRunDirectoryForTests("");
+    std::error_code ec;
+    fs::remove_all(dir_, ec);
+  }
+
+  static void WriteTemplate(const char* name) {
+    auto bytes = FindAsset(name);
+    ASSERT_FALSE(bytes.empty()) << name;
+    ASSERT_TRUE(WriteBinaryToFile(RunPath(name), ByteSet(bytes.begin(), bytes.end())));
+  }
+  static void Settle() {
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  static void RunFor(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+  }
+
+  // The bytes of a docket table holding these dockets.
+  ByteSet DocketTable(const std::vector<Docket>& dockets) {
+    const std::string path = dir_ + "/构造.rdb";
+    EXPECT_TRUE(CopyDiskFile(RunPath("出租单数据.rdb"), path));
+    EXPECT_TRUE(OpenTable(path, "构造"));
+    for (const Docket& d : dockets) {
+      EXPECT_TRUE(AppendRecord({double(d.number), d.date, d.out, d.pipe, d.fasteners, d.jacks,
+                                d.beams, d.screws, d.remark}));
+    }
+    CloseTable("构造");
+    ByteSet bytes = ReadFileToBinary(path);
+    DeleteDiskFile(path);
+    return bytes;
+  }
+  // Appends a contract to the contract table.
+  void AddContract(const std::string& name, int serial, DateTime start,
+                   const std::vector<Docket>& dockets) {
+    const ByteSet bytes = DocketTable(dockets);
+    ASSERT_TRUE(SelectTable("合同"));
+    std::vector<Value> values = {int32_t{100 + serial},
+                                 name,
+                                 start,
+                                 0.5,
+                                 0.012f,
+                                 0.008f,
+                                 0.05f,
+                                 0.3f,
+                                 std::string("押金已收，月底结清"),
+                                 0.2,
+                                 int32_t{serial},
+                                 bytes};
+    ASSERT_TRUE(AppendRecord(values));
+  }
+  // A month of dockets on site: rentals in early April 2024, returns later.
+  static std::vector<Docket> AMonthOfDockets() {
+    return {
+        {1, MakeDateTime(2024, 4, 2), true, 3600, 2400, 300, 0, 0, "首批"},
+        {2, MakeDateTime(2024, 4, 9), true, 1800, 1200, 150, 24, 0, ""},
+        {3, MakeDateTime(2024, 4, 18), false, -1200, -800, -100, 0, 35, "差螺丝"},
+        {4, MakeDateTime(2024, 4, 27), false, -2000, -1500, -200, -12, 12, "二号楼拆架"},
+    };
+  }
+  void ThreeContracts() {
+    AddContract("东方明珠花园三期", 1, MakeDateTime(2024, 4, 1), AMonthOfDockets());
+    AddContract("城南实验小学", 2, MakeDateTime(2024, 3, 15), {});
+    AddContract("滨江路桥梁加固工程", 3, MakeDateTime(2024, 2, 20), {});
+  }
+
+  // Opens the window without waiting for it; the window is left open.
+  static void Open(const ui::WindowDecl& decl) {
+    ASSERT_TRUE(ui::LoadWindow(decl, false));
+    Settle();
+  }
+  static QWidget* WidgetOf(ui::WindowRef w) {
+    ui::Window* window = ui::FindWindow(w);
+    return window ? static_cast<QWidget*>(window->realisation) : nullptr;
+  }
+  // Renders the open window to out_/file and checks its declared size.
+  QImage Shoot(const ui::WindowDecl& decl, const std::string& file, bool sized = true) {
+    RunFor(80);
+    QWidget* w = WidgetOf(ui::WindowRef{decl.name});
+    EXPECT_NE(w, nullptr) << decl.name;
+    if (w == nullptr) return {};
+    QImage image = w->grab().toImage();
+    EXPECT_TRUE(image.save(QString::fromStdString(out_ + "/" + file)));
+    EXPECT_EQ(ui::GetWindowWidth(ui::WindowRef{decl.name}), decl.rect.width);
+    EXPECT_GT(image.width(), decl.rect.width - 24) << file;
+    if (!sized) return image;
+    EXPECT_EQ(ui::GetWindowHeight(ui::WindowRef{decl.name}), decl.rect.height);
+    EXPECT_GT(image.height(), decl.rect.height - 64) << file;
+    return image;
+  }
+  // How many clearly dark pixels lie in the rectangle (text is drawn there).
+  static int DarkPixels(const QImage& image, int x, int y, int w, int h) {
+    int dark = 0;
+    for (int j = y; j < y + h && j < image.height(); ++j) {
+      for (int i = x; i < x + w && i < image.width(); ++i) dark += qGray(image.pixel(i, j)) < 90;
+    }
+    return dark;
+  }
+  // The unit's declared place in its window.
+  template <ui::Kind K>
+  static int DarkIn(const QImage& image, ui::Ref<K> r) {
+    const ui::Rect rect = ui::GetRect(r);
+    return DarkPixels(image, rect.left, rect.top, rect.width, rect.height);
+  }
+  // The grid's first page, painted on an A4 sheet into out_/file.
+  QImage PrintFirstPage(ui::GridRef g, const std::string& file) {
+    PageSetup setup;
+    setup.year = 2024, setup.month = 5, setup.day = 6;
+    const std::vector<Page> pages = LayoutPages(ui::Grid(g), setup);
+    EXPECT_FALSE(pages.empty());
+    QImage image(setup.width, setup.height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    if (!pages.empty()) {
+      QPainter painter(&image);
+      qtp::PaintPage(painter, pages[0]);
+    }
+    EXPECT_TRUE(image.save(QString::fromStdString(out_ + "/" + file)));
+    return image;
+  }
+  template <ui::Kind K>
+  static ui::Unit& U(ui::Ref<K> r) {
+    ui::Unit* u = ui::FindUnit(r);
+    EXPECT_NE(u, nullptr) << r.name;
+    static ui::Unit none;
+    return u ? *u : none;
+  }
+
+  AnsweringPlatform platform_;
+  std::string dir_, out_;
+};
+
+TEST_F(WindowsRender, ContractWindowWithThreeContracts) {
+  using W = ContractWindow;
+  ThreeContracts();
+  Open(ContractWindowDecl());
+  ui::user::GridClick(U(W::高级表格1), 2, 1);
+  const QImage image = Shoot(ContractWindowDecl(), "contract_window.png");
+  EXPECT_GT(DarkIn(image, W::标签1), 20);
+  EXPECT_GT(DarkIn(image, W::高级表格1), 400);
+}
+
+TEST_F(WindowsRender, ContractPickWindow) {
+  ThreeContracts();
+  Open(ContractPickWindowDecl());
+  ui::user::GridClick(U(ContractPickWindow::高级表格1), 1, 1);
+  const QImage image = Shoot(ContractPickWindowDecl(), "contract_pick_window.png");
+  EXPECT_GT(DarkIn(image, ContractPickWindow::按钮1), 20);
+}
+
+TEST_F(WindowsRender, DocketEntryWindowOnBothPages) {
+  using W = DocketEntryWindow;
+  ThreeContracts();
+  ASSERT_TRUE(SelectTable("合同"));
+  ASSERT_TRUE(GoToRecord(1));
+  PickedContract.record = 1;
+  ASSERT_TRUE(OpenPickedContractDockets());
+  Open(DocketEntryWindowDecl());
+  ui::SetText(W::编辑框1, "17");
+  ui::user::GridEdit(U(W::高级表格1), 1, 1, "1250");
+  ui::user::GridEdit(U(W::高级表格1), 2, 1, "860");
+  // The first page shows the window small, the grid whole inside it.
+  const QImage rental = Shoot(DocketEntryWindowDecl(), "docket_entry_rental.png", false);
+  EXPECT_EQ(ui::GetWindowHeight(W::self), 315);
+  EXPECT_GT(DarkIn(rental, W::标签1), 20);
+  const ui::Rect tab = ui::GetRect(W::选择夹1);
+  EXPECT_LT(tab.top + 24 + ui::GetRect(W::高级表格1).top + ui::GetRect(W::高级表格1).height,
+            rental.height());
+  ui::SetCurrentPage(W::选择夹1, 1);
+  ui::user::ChoosePage(U(W::选择夹1), 1);
+  Settle();
+  const QImage ret = Shoot(DocketEntryWindowDecl(), "docket_entry_return.png");
+  EXPECT_GT(DarkIn(ret, W::标签2), 10);
+}
+
+TEST_F(WindowsRender, DocketEditWindowWithFourDockets) {
+  ThreeContracts();
+  ASSERT_TRUE(SelectTable("合同"));
+  ASSERT_TRUE(GoToRecord(1));
+  PickedContract.record = 1;
+  DocketMode = 1;
+  ASSERT_TRUE(OpenPickedContractDockets());
+  Open(DocketEditWindowDecl());
+  const QImage image = Shoot(DocketEditWindowDecl(), "docket_edit_window.png");
+  EXPECT_GT(DarkIn(image, DocketEditWindow::高级表格1), 600);
+  EXPECT_GT(DarkIn(image, DocketEditWindow::按钮1), 10);
+}
+
+TEST_F(WindowsRender, SettingsAndBackupWindows) {
+  ASSERT_TRUE(WriteIniItem(SettingsFilePath(), "用户设置", "用户名", "王会计"));
+  ASSERT_TRUE(WriteIniItem(SettingsFilePath(), "用户设置", "单位名称", "墨川建筑器材租赁站"));
+  ASSERT_TRUE(WriteIniItem(SettingsFilePath(), "用户设置", "备份目录", "/home/clerk/备份"));
+  Open(SettingsWindowDecl());
+  const QImage settings = Shoot(SettingsWindowDecl(), "settings_window.png");
+  EXPECT_GT(DarkIn(settings, SettingsWindow::标签1), 10);
+  ui::DestroyWindowUnit(SettingsWindow::self, true);
+  Settle();
+  Open(BackupWindowDecl());
+  const QImage backup = Shoot(BackupWindowDecl(), "backup_window.png");
+  EXPECT_GT(DarkIn(backup, BackupWindow::按钮1), 10);
+}
+
+class SettlementRender : public WindowsRender {
+ protected:
+  using W = SettlementWindow;
+  void SettleApril(bool cumulative) {
+    ASSERT_TRUE(WriteIniItem(SettingsFilePath(), "用户设置", "用户名", "王会计"));
+    ASSERT_TRUE(WriteIniItem(SettingsFilePath(), "用户设置", "单位名称", "墨川建筑器材租赁站"));
+    ThreeContracts();
+    Open(SettlementWindowDecl());
+    ui::user::ChooseDay(U(W::日期框1), MakeDateTime(2024, 4, 1));
+    ui::user::ChooseDay(U(W::日期框2), MakeDateTime(2024, 4, 30));
+    if (cumulative) ui::user::Click(U(W::单选框2));
+    ui::user::Click(U(W::选择框1));
+    ui::user::Click(U(W::选择框2));
+    ui::user::Click(U(W::按钮1));
+    Settle();
+  }
+};
+
+TEST_F(SettlementRender, AfterADeductionRunWithItsPrintedFirstPage) {
+  SettleApril(false);
+  const QImage image = Shoot(SettlementWindowDecl(), "settlement_deduction.png");
+  EXPECT_GT(DarkIn(image, W::标签1), 10);
+  EXPECT_GT(DarkIn(image, W::高级表格1), 1000);
+  // The narrow contract box lists the names whole and shows the chosen one as its tooltip.
+  auto* combo = qobject_cast<QComboBox*>(static_cast<QObject*>(U(W::组合框1).realisation));
+  ASSERT_NE(combo, nullptr);
+  EXPECT_EQ(combo->toolTip(), QString("东方明珠花园三期"));
+  EXPECT_GT(combo->view()->minimumWidth(),
+            combo->fontMetrics().horizontalAdvance(QString("滨江路桥梁加固工程")));
+  SetGridPrintTitle(W::高级表格1, "墨川建筑器材租赁站租金计算清单", "黑体字", 30, true, 2);
+  const QImage page = PrintFirstPage(W::高级表格1, "settlement_deduction_page1.png");
+  EXPECT_GT(DarkPixels(page, 100, 0, 594, 160), 100) << "the title";
+}
+
+TEST_F(SettlementRender, AfterACumulativeRunWithItsPrintedFirstPage) {
+  SettleApril(true);
+  const QImage image = Shoot(SettlementWindowDecl(), "settlement_cumulative.png");
+  EXPECT_GT(DarkIn(image, W::高级表格1), 1000);
+  SetGridPrintTitle(W::高级表格1, "墨川建筑器材租赁站租金计算清单", "黑体字", 30, true, 2);
+  const QImage page = PrintFirstPage(W::高级表格1, "settlement_cumulative_page1.png");
+  EXPECT_GT(DarkPixels(page, 100, 0, 594, 160), 100) << "the title";
+}
+
+class TallyRender : public WindowsRender {
+ protected:
+  using T = TallyWindow;
+  void SetUp() override {
+    WindowsRender::SetUp();
+    const char* tmp = getenv("TMPDIR");
+    old_tmp_ = tmp ? tmp : "";
+    had_tmp_ = tmp != nullptr;
+    setenv("TMPDIR", dir_.c_str(), 1);
+  }
+  void TearDown() override {
+    WindowsRender::TearDown();
+    if (had_tmp_) {
+      setenv("TMPDIR", old_tmp_.c_str(), 1);
+    } else {
+      unsetenv("TMPDIR");
+    }
+  }
+  // The tally window, shown, in the chosen layout, with counts typed into a few classes.
+  void OpenTally(bool single) {
+    Open(TallyWindowDecl());
+    ui::SetWindowVisible(T::self, true);
+    // The layout options are hidden: the layout is chosen as the stored setting would.
+    ui::SetChecked(single ? T::SingleLayoutOption : T::DoubleLayoutOption, true);
+    BuildTallyGrid();
+    ui::SetText(T::UnitNameBox, "城南实验小学");
+    ui::SetText(T::HandlingFeeBox, "25");
+    const int count_col = single ? 1 : 4;
+    for (int row : {3, 8, 15, 22}) ui::user::GridEdit(U(T::TallyGrid), row, 1, "12");
+    ui::user::GridEdit(U(T::TallyGrid), 20, count_col, "36");
+    ui::user::GridEdit(U(T::TallyGrid), single ? 54 : 27, single ? 1 : 4, "480");
+    ui::user::Click(U(T::按钮7));
+    Settle();
+  }
+  std::string old_tmp_;
+  bool had_tmp_ = false;
+};
+
+TEST_F(TallyRender, DoubleLayoutWithItsPrintedSheet) {
+  OpenTally(false);
+  const QImage image = Shoot(TallyWindowDecl(), "tally_double.png");
+  EXPECT_GT(DarkIn(image, T::TallyGrid), 500);
+  SetGridPrintTitle(T::TallyGrid, TallyPrintTitle(), "微软雅黑", 25, true, 2);
+  const QImage page = PrintFirstPage(T::TallyGrid, "tally_sheet_page1.png");
+  EXPECT_GT(DarkPixels(page, 100, 0, 594, 160), 100) << "the title";
+}
+
+TEST_F(TallyRender, SingleLayoutRecordsAndHelp) {
+  OpenTally(true);
+  const QImage image = Shoot(TallyWindowDecl(), "tally_single.png");
+  EXPECT_GT(DarkIn(image, T::TallyGrid), 500);
+  SaveTallyRecord();
+  ui::SetText(T::UnitNameBox, "滨江路桥梁加固工程");
+  SaveTallyRecord();
+  Open(TallyRecordsWindowDecl());
+  const QImage records = Shoot(TallyRecordsWindowDecl(), "tally_records.png");
+  EXPECT_GT(DarkIn(records, TallyRecordsWindow::TallyRecordList), 50);
+  ui::DestroyWindowUnit(TallyRecordsWindow::self, true);
+  Settle();
+  Open(HelpWindowDecl());
+  RunFor(600);  // the help window grows to its full height
+  const QImage help = Shoot(HelpWindowDecl(), "tally_help.png", false);
+  EXPECT_GT(DarkPixels(help, 0, 0, help.width(), help.height()), 100);
+}
+
+}  // namespace
