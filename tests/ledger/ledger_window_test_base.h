@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "common/assets.h"
 #include "common/dates.h"
 #include "common/files.h"
 #include "common/grid/grid_ops.h"
@@ -18,6 +17,7 @@
 #include "common/ui/ui.h"
 #include "ledger/program_state.h"
 #include "platform/scripted/scripted_platform.h"
+#include "tests/ledger/run_folder_test.h"
 
 // One docket as stored in a contract's 数据.
 struct StoredDocket {
@@ -28,31 +28,14 @@ struct StoredDocket {
   std::string remark;
 };
 
-class LedgerWindowTest : public ::testing::Test {
+class LedgerWindowTest : public RunFolderTest {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/ledger-test-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-    SetRunDirectoryForTests(dir_);
-    for (const char* name : {"合同.rdb", "合同.rdt", "出租单数据.rdb"}) WriteTemplate(name);
-    ASSERT_TRUE(OpenTable(RunPath("合同.rdb"), "合同"));
+    RunFolderTest::SetUp();
     ContractAddMode = 0;
     EditedContractRecord = 0;
     DocketMode = 0;
     PickedContract = {};
-    script_.SetNow(MakeDateTime(2024, 5, 6, 9, 30, 0));
-  }
-  void TearDown() override {
-    CloseAllTables();
-    SetRunDirectoryForTests("");
-    std::filesystem::remove_all(dir_);
-  }
-
-  static void WriteTemplate(const char* name) {
-    auto bytes = FindAsset(name);
-    ASSERT_FALSE(bytes.empty()) << name;
-    ASSERT_TRUE(WriteBinaryToFile(RunPath(name), ByteSet(bytes.begin(), bytes.end())));
   }
 
   // Runs the window modally against the queued script; the test fails when they differ.
@@ -123,7 +106,4 @@ class LedgerWindowTest : public ::testing::Test {
   static std::string Cell(ui::GridRef g, int row, int col) {
     return ToText(GetGridCellData(g, row, col));
   }
-
-  ScriptedPlatform script_;
-  std::string dir_;
 };

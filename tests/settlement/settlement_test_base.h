@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "common/assets.h"
 #include "common/dates.h"
 #include "common/files.h"
 #include "common/grid/grid_model.h"
@@ -21,6 +20,7 @@
 #include "ledger/program_state.h"
 #include "platform/scripted/scripted_platform.h"
 #include "settlement/settlement_window.h"
+#include "tests/ledger/run_folder_test.h"
 
 // One docket to store in a contract's 数据; returns carry negative quantities.
 struct Docket {
@@ -35,31 +35,14 @@ struct Rates {
   double screw_price = 0.5, wash_price = 0.3;
 };
 
-class SettlementTest : public ::testing::Test {
+class SettlementTest : public RunFolderTest {
  protected:
   using W = SettlementWindow;
 
   void SetUp() override {
-    char pattern[] = "/tmp/settlement-test-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-    SetRunDirectoryForTests(dir_);
-    for (const char* name : {"合同.rdb", "合同.rdt", "出租单数据.rdb"}) WriteTemplate(name);
-    ASSERT_TRUE(OpenTable(RunPath("合同.rdb"), "合同"));
+    RunFolderTest::SetUp();
     CompanyName.reset();
     UserName.reset();
-    script_.SetNow(MakeDateTime(2024, 5, 6, 9, 30, 0));
-  }
-  void TearDown() override {
-    CloseAllTables();
-    SetRunDirectoryForTests("");
-    std::filesystem::remove_all(dir_);
-  }
-
-  static void WriteTemplate(const char* name) {
-    auto bytes = FindAsset(name);
-    ASSERT_FALSE(bytes.empty()) << name;
-    ASSERT_TRUE(WriteBinaryToFile(RunPath(name), ByteSet(bytes.begin(), bytes.end())));
   }
 
   static void WriteSettings(const std::string& user, const std::string& company) {
@@ -141,9 +124,6 @@ class SettlementTest : public ::testing::Test {
   bool WorkingFilesGone() const {
     return !FileExists(RunPath("出租数据.rdb")) && !FileExists(RunPath("出租单临时数据.rdb"));
   }
-
-  ScriptedPlatform script_;
-  std::string dir_;
 };
 
 using Cells = std::vector<std::string>;
