@@ -24,7 +24,7 @@ ui::WindowDecl MakeContractPickWindowDecl() {
   bold.height = 12;
   bold.weight = 700;
   d.units = {
-      ui::Declare(W::高级表格1, {8, 8, 768, 352}),
+      ui::Declare(W::高级表格1, {8, 8, 768, 352}).ColumnWidths(ContractGridColumnWidths()),
       ui::Declare(W::按钮1, {304, 368, 152, 48}).Text("确  定").WithFont(bold),
   };
   d.bindings = {

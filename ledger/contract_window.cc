@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "ledger/contract_window_grid.h"
+
 namespace {
 
 using W = ContractWindow;
@@ -50,7 +52,8 @@ ui::WindowDecl MakeContractWindowDecl() {
   d.name = W::self.name;
   d.caption = "添加与修改合同";
   d.rect = {0, 0, 1061, 539};
-  d.units.push_back(Declare(W::高级表格1, {0, 0, 1032, 320}));
+  d.units.push_back(
+      Declare(W::高级表格1, {0, 0, 1032, 320}).ColumnWidths(ContractGridColumnWidths()));
   for (auto& u : FormUnits()) d.units.push_back(u);
   for (auto& u : ButtonUnits()) d.units.push_back(u);
   d.bindings = {

@@ -37,6 +37,11 @@ void WriteContractRow(ui::GridRef grid, int i) {
 
 }  // namespace
 
+const std::vector<int>& ContractGridColumnWidths() {
+  static const std::vector<int> widths = {40, 60, 140, 104, 96, 92, 92, 92, 100, 72, 110, 30};
+  return widths;
+}
+
 void FillContractGrid(ui::GridRef grid) {
   SetGridRowCount(grid, GetRecordCount() + 1);
   SetGridColumnCount(grid, GetFieldCount());

@@ -22,12 +22,24 @@ bool GridModel::SetRowCount(int n) {
 bool GridModel::SetColumnCount(int n) {
   if (n < 0) return false;
   cols_ = n;
-  widths_.resize(n, kDefaultColumnWidth);
+  const int had = static_cast<int>(widths_.size());
+  widths_.resize(n);
+  for (int c = had; c < n; ++c) widths_[c] = DefaultColumnWidth(c);
   RemapCells([n](const CellKey& k, CellKey*) { return k.second < n; });
   kinds_.erase(kinds_.lower_bound(n), kinds_.end());
   FitMerges();
   if (cursor_col_ >= n) ClearCursor();
   return true;
+}
+
+int GridModel::DefaultColumnWidth(int c) const {
+  return c >= 0 && c < static_cast<int>(declared_widths_.size()) ? declared_widths_[c]
+                                                                 : kDefaultColumnWidth;
+}
+
+void GridModel::DeclareColumnWidths(std::vector<int> widths) {
+  declared_widths_ = std::move(widths);
+  for (int c = 0; c < cols_; ++c) widths_[c] = DefaultColumnWidth(c);
 }
 
 bool GridModel::SetFixedRows(int n) {

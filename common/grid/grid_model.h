@@ -51,6 +51,11 @@ class GridModel {
   bool Inside(int r, int c) const { return r >= 0 && c >= 0 && r < rows_ && c < cols_; }
   int RowHeight(int r) const { return r >= 0 && r < rows_ ? heights_[r] : 0; }
   int ColumnWidth(int c) const { return c >= 0 && c < cols_ ? widths_[c] : 0; }
+  // The width column c takes when it is made or cleared: as declared with the grid unit,
+  // else the grid's default.
+  int DefaultColumnWidth(int c) const;
+  // The column widths declared with the grid unit (column 0 first); applied to the columns now.
+  void DeclareColumnWidths(std::vector<int> widths);
   // False outside the grid or for a size outside 0 .. kLargestCellSize.
   bool SetRowHeight(int r, int height);
   bool SetColumnWidth(int c, int width);
@@ -159,6 +164,7 @@ class GridModel {
   int rows_ = 0, cols_ = 0;
   int fixed_rows_ = 1, fixed_cols_ = 1;
   std::vector<int> heights_, widths_;
+  std::vector<int> declared_widths_;
   GridFont default_font_;
   CellMap cells_;
   std::vector<GridMerge> merges_;

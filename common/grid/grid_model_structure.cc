@@ -7,7 +7,7 @@ void GridModel::Clear() {
   cells_.clear();
   merges_.clear();
   kinds_.clear();
-  std::fill(widths_.begin(), widths_.end(), kDefaultColumnWidth);
+  for (int c = 0; c < cols_; ++c) widths_[c] = DefaultColumnWidth(c);
 }
 
 void GridModel::ResetContent() {
@@ -74,7 +74,7 @@ void GridModel::ShiftColumns(int from, int by) {
   }
   kinds_ = std::move(kinds);
   cursor_col_ = ShiftedCursor(cursor_col_, from, by);
-  if (by > 0) widths_.insert(widths_.begin() + from, kDefaultColumnWidth);
+  if (by > 0) widths_.insert(widths_.begin() + from, DefaultColumnWidth(from));
   if (by < 0) widths_.erase(widths_.begin() + from);
   cols_ += by;
   FitMerges();

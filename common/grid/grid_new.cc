@@ -24,7 +24,9 @@ namespace ui {
 void GridModelDeleter::operator()(GridModel* g) const { delete g; }
 
 GridModel* NewGridModel(const UnitDecl& decl) {
-  return new GridModel(kDeclaredRows, kDeclaredColumns, FontOf(decl.font));
+  auto* grid = new GridModel(kDeclaredRows, kDeclaredColumns, FontOf(decl.font));
+  grid->DeclareColumnWidths(decl.item_widths);
+  return grid;
 }
 
 }  // namespace ui

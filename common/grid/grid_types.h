@@ -10,7 +10,7 @@
 #include "common/value.h"
 
 inline constexpr int kDefaultRowHeight = 24;
-inline constexpr int kDefaultColumnWidth = 80;
+inline constexpr int kDefaultColumnWidth = 64;
 // The largest row height or column width a grid takes.
 inline constexpr int kLargestCellSize = 100000;
 // DrawText flags: left, vertically centred, single line, no prefix processing.

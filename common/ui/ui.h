@@ -140,7 +140,7 @@ struct UnitDecl {
   InputMode mode = InputMode::kPlain;
   bool visible = true, disabled = false, checked = false;
   std::vector<std::string> items;  // combo items, tab pages, list view column headings
-  std::vector<int> item_widths;    // list view column widths
+  std::vector<int> item_widths;    // list view column widths; a grid's declared column widths
   std::string picture;             // asset name (JPEG) of a picture button, picture box
   int interval = 0;                // timer, milliseconds
   int minimum = 0, maximum = 100;  // slider
@@ -184,6 +184,10 @@ struct UnitDecl {
   }
   UnitDecl& Picture(std::string asset) {
     picture = std::move(asset);
+    return *this;
+  }
+  UnitDecl& ColumnWidths(std::vector<int> w) {
+    item_widths = std::move(w);
     return *this;
   }
   UnitDecl& Interval(int ms) {

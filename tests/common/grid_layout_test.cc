@@ -28,6 +28,7 @@ class HundredRows : public ::testing::Test {
  protected:
   HundredRows() : grid(100, 10, GridFont{}) {
     for (int r = 0; r < 100; ++r) grid.SetText(r, 0, "r" + std::to_string(r));
+    for (int c = 0; c < 10; ++c) grid.SetColumnWidth(c, 80);  // 800: wider than the page
     grid.SetPrintTitle({"北区租金计算清单", "黑体字", 20, true, 2});
     grid.SetPrintDatePosition(2);
     grid.SetPageNumberPosition(3);

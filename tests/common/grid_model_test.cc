@@ -262,3 +262,18 @@ TEST(GridPrintSettings, TitleOptionsAndPositions) {
 }
 
 }  // namespace
+
+// Columns take the widths declared with the grid unit when they are made, inserted or cleared;
+// columns beyond the declared ones take the grid's default.
+TEST(GridColumnWidths, DeclaredWidthsAreTheColumnsDefaults) {
+  GridModel g(2, 2, GridFont{});
+  g.DeclareColumnWidths({40, 140, 100});
+  EXPECT_EQ(g.ColumnWidth(0), 40);
+  EXPECT_EQ(g.ColumnWidth(1), 140);
+  g.SetColumnCount(4);
+  EXPECT_EQ(g.ColumnWidth(2), 100);
+  EXPECT_EQ(g.ColumnWidth(3), kDefaultColumnWidth);
+  g.SetColumnWidth(1, 300);
+  g.Clear();
+  EXPECT_EQ(g.ColumnWidth(1), 140);
+}
