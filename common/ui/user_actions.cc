@@ -60,8 +60,12 @@ bool Click(Unit& u) {
   if (Is(u, Kind::kMenuItem)) return Act(u, [&] { Fire(u, Event::kClick); });
   return Act(u, [&] {
     if (!Fire(u, Event::kMouseDown) || !Fire(u, Event::kMouseUp)) return;
-    if (Is(u, Kind::kCheckBox)) u.checked = !u.checked;
-    if (Is(u, Kind::kRadio)) CheckInGroup(u, false);
+    // The realisation is told as well, so it shows the model's state however the click came.
+    if (Is(u, Kind::kCheckBox)) {
+      u.checked = !u.checked;
+      Notify(*u.window, &u, Prop::kChecked);
+    }
+    if (Is(u, Kind::kRadio)) CheckInGroup(u, true);
     Fire(u, Event::kClick);
   });
 }

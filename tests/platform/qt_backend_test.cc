@@ -156,6 +156,10 @@ TEST_F(QtBackendTest, RadiosFollowTheModelNotQt) {
   EXPECT_FALSE(ui::GetChecked(D::单选框1));
   EXPECT_TRUE(second->isChecked());
   EXPECT_FALSE(first->isChecked());
+  // A click that reaches the model another way shows on the widgets all the same.
+  ASSERT_TRUE(ui::user::Click(*ui::FindUnit(D::单选框1)));
+  EXPECT_TRUE(first->isChecked());
+  EXPECT_FALSE(second->isChecked());
 }
 
 TEST_F(QtBackendTest, MenuItemsAndTimersRunTheirHandlers) {
