@@ -169,4 +169,16 @@ void GridTable::Refresh() {
   if (rows_ > 0 && cols_ > 0) emit dataChanged(index(0, 0), index(rows_ - 1, cols_ - 1));
 }
 
+void GridTable::RefreshLater(std::function<void()> then) {
+  if (pending_) return;
+  pending_ = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this, then = std::move(then)] {
+        pending_ = false;
+        if (!view_->Dead()) then();  // a destroyed window's unit is gone
+      },
+      Qt::QueuedConnection);
+}
+
 }  // namespace qtp

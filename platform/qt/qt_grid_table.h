@@ -3,6 +3,7 @@
 // cell). Edits go to ui::user, never into the GridModel directly.
 #include <QAbstractTableModel>
 #include <QColor>
+#include <functional>
 
 #include "common/grid/grid_model.h"
 #include "common/ui/ui.h"
@@ -22,6 +23,9 @@ class GridTable : public QAbstractTableModel {
   bool setData(const QModelIndex& index, const QVariant& value, int role) override;
   // Follows the GridModel after it changed: new size (reset) or new contents.
   void Refresh();
+  // Runs `then` once the event loop runs again: a handler's many writes in a row (a grid
+  // filled cell by cell) cost one relayout, not one per cell.
+  void RefreshLater(std::function<void()> then);
   // The grid's model (nullptr when the unit has none).
   const GridModel* grid() const { return unit_.grid.get(); }
 
@@ -30,6 +34,7 @@ class GridTable : public QAbstractTableModel {
   ui::Unit& unit_;
   int rows_ = 0, cols_ = 0;  // the size the view knows
   bool in_edit_ = false;     // inside setData: a new size waits until the edit is over
+  bool pending_ = false;     // a RefreshLater is queued
 };
 
 // The colour of a COLORREF (0x00BBGGRR).

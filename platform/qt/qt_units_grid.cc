@@ -55,7 +55,7 @@ QTableView* TableOf(const ui::Unit& u) {
   return qobject_cast<QTableView*>(static_cast<QObject*>(u.realisation));
 }
 
-// Sizes, merged cells and the cursor as the model has them.
+// Sizes and merged cells as the model has them (a pass over every row and column).
 void ApplyLayout(QTableView* table, const GridModel& m) {
   for (int r = 0; r < m.rows(); ++r) table->setRowHeight(r, m.RowHeight(r));
   for (int c = 0; c < m.cols(); ++c) table->setColumnWidth(c, m.ColumnWidth(c));
@@ -64,6 +64,10 @@ void ApplyLayout(QTableView* table, const GridModel& m) {
     const CellRange& r = merge.range;
     table->setSpan(r.row1, r.col1, r.row2 - r.row1 + 1, r.col2 - r.col1 + 1);
   }
+}
+
+// The cursor as the model has it.
+void ApplyCursor(QTableView* table, const GridModel& m) {
   const QModelIndex cursor = table->model()->index(m.cursor_row(), m.cursor_col());
   if (cursor != table->currentIndex()) table->setCurrentIndex(cursor);
 }
@@ -94,8 +98,12 @@ QWidget* MakeGridWidget(WindowView* view, ui::Unit& u) {
 void ApplyGridProp(ui::Unit& u, ui::Prop what) {
   QTableView* table = TableOf(u);
   if (what != ui::Prop::kGrid || !table || !u.grid) return;
-  static_cast<GridTable*>(table->model())->Refresh();
-  ApplyLayout(table, *u.grid);
+  auto* model = static_cast<GridTable*>(table->model());
+  model->Refresh();  // cheap: the view's size and a repaint
+  ApplyCursor(table, *u.grid);
+  model->RefreshLater([table, model] {
+    if (model->grid()) ApplyLayout(table, *model->grid());
+  });
 }
 
 }  // namespace qtp
