@@ -1,6 +1,7 @@
 // The grid's fixed rows stay at the top of its table as headings while the other rows scroll
 // under them; clicks on them move the grid's cursor as clicks on any other cell.
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTableView>
@@ -16,19 +17,24 @@ using qtest::QtWindowTest;
 constexpr ui::WindowRef kWindow{"FrozenWindow"};
 constexpr ui::GridRef kGrid{"FrozenWindow", "高级表格1"};
 
-int cursor_events = 0;
+int cursor_events = 0, key_events = 0, right_events = 0;
+ui::EventArgs last;
 void OnCursor(const ui::EventArgs&) { ++cursor_events; }
+void OnKey(const ui::EventArgs& a) { ++key_events, last = a; }
+void OnRight(const ui::EventArgs& a) { ++right_events, last = a; }
 
 class QtGridFrozenTest : public QtWindowTest {
  protected:
   void SetUp() override {
     QtWindowTest::SetUp();
-    cursor_events = 0;
+    cursor_events = key_events = right_events = 0;
     decl_.name = kWindow.name;
     decl_.caption = "结算表";
     decl_.rect = {0, 0, 700, 500};
     decl_.units = {ui::Declare(kGrid, {10, 10, 660, 400})};
-    decl_.bindings = {ui::Bind(kGrid, ui::Event::kGridCursorChanged, OnCursor)};
+    decl_.bindings = {ui::Bind(kGrid, ui::Event::kGridCursorChanged, OnCursor),
+                      ui::Bind(kGrid, ui::Event::kGridKey, OnKey),
+                      ui::Bind(kGrid, ui::Event::kGridRightUp, OnRight)};
     ASSERT_TRUE(ui::LoadStartWindow(decl_));
     // 100 rows under 2 heading rows, the first a merged title; wider than the table.
     SetGridRowCount(kGrid, 100);
@@ -103,6 +109,21 @@ TEST_F(QtGridFrozenTest, AClickOnAHeadingCellMovesTheCursorThere) {
   EXPECT_EQ(frozen_->currentIndex(), At(90, 1));
   EXPECT_EQ(frozen_->rowAt(0), 0);  // and leaves the headings in place
   EXPECT_EQ(cursor_events, 1);
+}
+
+TEST_F(QtGridFrozenTest, KeysAndTheRightButtonOnTheHeadingsReachTheHandlers) {
+  frozen_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  QKeyEvent key(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, "5");
+  QApplication::sendEvent(frozen_, &key);
+  EXPECT_EQ(key_events, 1);
+  EXPECT_EQ(last.code, '5');
+  const QPoint at = frozen_->visualRect(At(1, 3)).center();
+  QMouseEvent up(QEvent::MouseButtonRelease, at, frozen_->viewport()->mapToGlobal(at),
+                 Qt::RightButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(frozen_->viewport(), &up);
+  EXPECT_EQ(right_events, 1);
+  EXPECT_EQ(last.row, 1);
+  EXPECT_EQ(last.col, 3);
 }
 
 TEST_F(QtGridFrozenTest, FewerFixedRowsShowAgainAsOrdinaryRows) {
