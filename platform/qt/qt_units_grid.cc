@@ -4,10 +4,12 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTableView>
+#include <algorithm>
 
 #include "platform/qt/qt_apply_scope.h"
 #include "platform/qt/qt_grid_delegate.h"
 #include "platform/qt/qt_grid_table.h"
+#include "platform/qt/qt_grid_view.h"
 #include "platform/qt/qt_key_reporter.h"
 #include "platform/qt/qt_units.h"
 #include "platform/qt/qt_window_view.h"
@@ -38,32 +40,37 @@ class RightUpReporter : public QObject {
   QTableView* table_;
 };
 
-// The table of a grid unit. Taking the focus puts Qt's current cell on the first cell when
-// there is none; that is no move of the user's, so the model is not told.
-class GridView : public QTableView {
- public:
-  using QTableView::QTableView;
-
- protected:
-  void focusInEvent(QFocusEvent* event) override {
-    ApplyScope not_the_user;
-    QTableView::focusInEvent(event);
-  }
-};
-
-QTableView* TableOf(const ui::Unit& u) {
-  return qobject_cast<QTableView*>(static_cast<QObject*>(u.realisation));
+GridView* TableOf(const ui::Unit& u) {
+  return dynamic_cast<GridView*>(static_cast<QObject*>(u.realisation));
 }
 
-// Sizes and merged cells as the model has them (a pass over every row and column).
-void ApplyLayout(QTableView* table, const GridModel& m) {
-  for (int r = 0; r < m.rows(); ++r) table->setRowHeight(r, m.RowHeight(r));
+// Column widths and the merged cells that start above row `below`.
+void ApplyColumnsAndSpans(QTableView* table, const GridModel& m, int below) {
   for (int c = 0; c < m.cols(); ++c) table->setColumnWidth(c, m.ColumnWidth(c));
   table->clearSpans();
   for (const GridMerge& merge : m.merges()) {
     const CellRange& r = merge.range;
-    table->setSpan(r.row1, r.col1, r.row2 - r.row1 + 1, r.col2 - r.col1 + 1);
+    if (r.row1 < below) table->setSpan(r.row1, r.col1, r.row2 - r.row1 + 1, r.col2 - r.col1 + 1);
   }
+}
+
+// Sizes and merged cells as the model has them (a pass over every row and column); the fixed
+// rows show in the overlay, the others scroll under it.
+void ApplyLayout(GridView* table, const GridModel& m) {
+  const int fixed = std::clamp(m.fixed_rows(), 0, m.rows());
+  int fixed_height = 0;
+  for (int r = 0; r < m.rows(); ++r) {
+    table->setRowHeight(r, m.RowHeight(r));
+    table->setRowHidden(r, r < fixed);
+  }
+  ApplyColumnsAndSpans(table, m, m.rows());
+  GridView* frozen = table->frozen();
+  for (int r = 0; r < fixed; ++r) {
+    frozen->setRowHeight(r, m.RowHeight(r));
+    fixed_height += m.RowHeight(r);
+  }
+  ApplyColumnsAndSpans(frozen, m, fixed);
+  table->FreezeRows(fixed, fixed_height);
 }
 
 // The cursor as the model has it.
@@ -72,12 +79,8 @@ void ApplyCursor(QTableView* table, const GridModel& m) {
   if (cursor != table->currentIndex()) table->setCurrentIndex(cursor);
 }
 
-}  // namespace
-
-QWidget* MakeGridWidget(WindowView* view, ui::Unit& u) {
-  auto* table = new GridView(view->client());
-  auto* model = new GridTable(view, u, table);
-  table->setModel(model);
+// The editors, look and reports of a table of the grid unit (the unit's own or its overlay).
+void WireTable(WindowView* view, ui::Unit& u, QTableView* table) {
   table->setItemDelegate(new GridDelegate(
       table, [view, &u](QWidget* editor) { new KeyReporter(view, u, editor, true); }));
   table->horizontalHeader()->hide();  // the grid's own fixed rows are its headings
@@ -85,18 +88,29 @@ QWidget* MakeGridWidget(WindowView* view, ui::Unit& u) {
   table->setSelectionMode(QAbstractItemView::SingleSelection);
   table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                          QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+  new KeyReporter(view, u, table, true);
+  new RightUpReporter(view, u, table);
+}
+
+}  // namespace
+
+QWidget* MakeGridWidget(WindowView* view, ui::Unit& u) {
+  auto* table = new GridView(view->client());
+  table->setModel(new GridTable(view, u, table));
+  WireTable(view, u, table);
+  WireTable(view, u, table->MakeFrozen());
+  // One selection for both tables: one cursor, reported once.
   QObject::connect(table->selectionModel(), &QItemSelectionModel::currentChanged, view,
-                   [view, &u](const QModelIndex& now) {
+                   [view, &u, table](const QModelIndex& now) {
+                     table->FocusRow(now.row());
                      if (now.isValid() && view->Live())
                        ui::user::GridClick(u, now.row(), now.column());
                    });
-  new KeyReporter(view, u, table, true);
-  new RightUpReporter(view, u, table);
   return table;
 }
 
 void ApplyGridProp(ui::Unit& u, ui::Prop what) {
-  QTableView* table = TableOf(u);
+  GridView* table = TableOf(u);
   if (what != ui::Prop::kGrid || !table || !u.grid) return;
   auto* model = static_cast<GridTable*>(table->model());
   model->Refresh();  // cheap: the view's size and a repaint

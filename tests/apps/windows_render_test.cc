@@ -12,6 +12,7 @@
 #include <QEventLoop>
 #include <QImage>
 #include <QPainter>
+#include <QTableView>
 #include <QTimer>
 #include <QWidget>
 #include <filesystem>
@@ -338,6 +339,26 @@ TEST_F(SettlementRender, AfterACumulativeRunWithItsPrintedFirstPage) {
   SetGridPrintTitle(W::高级表格1, "墨川建筑器材租赁站租金计算清单", "黑体字", 30, true, 2);
   const QImage page = PrintFirstPage(W::高级表格1, "settlement_cumulative_page1.png");
   EXPECT_GT(DarkPixels(page, 100, 0, 594, 160), 100) << "the title";
+}
+
+// Scrolled to its last rows, the statement keeps its heading rows at the top of the grid.
+TEST_F(SettlementRender, ScrolledDownKeepsItsHeadingRows) {
+  SettleApril(false);
+  auto* table = qobject_cast<QTableView*>(static_cast<QObject*>(U(W::高级表格1).realisation));
+  ASSERT_NE(table, nullptr);
+  auto* headings = table->findChild<QTableView*>(QString(), Qt::FindDirectChildrenOnly);
+  ASSERT_NE(headings, nullptr);
+  const int fixed = ui::Grid(W::高级表格1).fixed_rows();
+  ASSERT_GT(fixed, 0);
+  const QImage top = headings->grab().toImage();
+  table->scrollToBottom();
+  const QImage image = Shoot(SettlementWindowDecl(), "settlement_scrolled.png");
+  EXPECT_GT(table->rowAt(0), fixed);  // the rows under the headings scrolled
+  EXPECT_EQ(headings->rowAt(0), 0);
+  EXPECT_EQ(headings->rowAt(headings->height() - 1), fixed - 1);
+  EXPECT_EQ(headings->grab().toImage(), top);
+  const QPoint at = headings->mapTo(WidgetOf(ui::WindowRef{SettlementWindowDecl().name}), QPoint());
+  EXPECT_GT(DarkPixels(image, at.x(), at.y(), headings->width(), headings->height()), 100);
 }
 
 class TallyRender : public WindowsRender {
