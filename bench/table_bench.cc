@@ -46,6 +46,17 @@ void FreshDockets(const std::string& name, int n) {
   for (int i = 1; i <= n; ++i) AppendRecord(Docket(i));
 }
 
+// Inserts docket i through the prepared insert, with the values the engine's Docket(i) holds.
+void InsertDocketRow(sqlite3_stmt* st, int i) {
+  sqlite3_bind_int(st, 1, i);
+  sqlite3_bind_double(st, 2, 41000.0 + (i * 7919) % 3650);
+  sqlite3_bind_int(st, 3, i & 1);
+  sqlite3_bind_double(st, 4, i * 1.5);
+  sqlite3_bind_int(st, 5, i % 400);
+  sqlite3_step(st);
+  sqlite3_reset(st);
+}
+
 sqlite3* FreshSqlite(const std::string& name, int n) {
   std::string path = Dir() + "/" + name;
   std::filesystem::remove(path);
@@ -60,13 +71,7 @@ sqlite3* FreshSqlite(const std::string& name, int n) {
   sqlite3_stmt* st = nullptr;
   sqlite3_prepare_v2(db, "INSERT INTO d VALUES(?,?,?,?,?,2.0,3.0,0,'remark')", -1, &st, nullptr);
   for (int i = 1; i <= n; ++i) {
-    sqlite3_bind_int(st, 1, i);
-    sqlite3_bind_double(st, 2, 41000.0 + (i * 7919) % 3650);
-    sqlite3_bind_int(st, 3, i & 1);
-    sqlite3_bind_double(st, 4, i * 1.5);
-    sqlite3_bind_int(st, 5, i % 400);
-    sqlite3_step(st);
-    sqlite3_reset(st);
+    InsertDocketRow(st, i);
   }
   sqlite3_finalize(st);
   sqlite3_exec(db, "COMMIT;", nullptr, nullptr, nullptr);
@@ -87,13 +92,7 @@ void BM_SqliteAppend(benchmark::State& state) {
   int i = 0;
   for (auto _ : state) {
     ++i;
-    sqlite3_bind_int(st, 1, i);
-    sqlite3_bind_double(st, 2, 41000.0 + (i * 7919) % 3650);
-    sqlite3_bind_int(st, 3, i & 1);
-    sqlite3_bind_double(st, 4, i * 1.5);
-    sqlite3_bind_int(st, 5, i % 400);
-    sqlite3_step(st);
-    sqlite3_reset(st);
+    InsertDocketRow(st, i);
   }
   sqlite3_finalize(st);
   sqlite3_close(db);
