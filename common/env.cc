@@ -7,10 +7,14 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
+#include <string>
 #include <thread>
 
 namespace {
+
+bool g_skip_syncs = false;
 
 class PosixFile : public File {
  public:
@@ -42,7 +46,7 @@ class PosixFile : public File {
   }
 
   bool Truncate(uint64_t size) override { return ::ftruncate(fd_, static_cast<off_t>(size)) == 0; }
-  bool Sync() override { return ::fdatasync(fd_) == 0; }
+  bool Sync() override { return g_skip_syncs || ::fdatasync(fd_) == 0; }
 
   int64_t Size() override {
     struct stat st;
@@ -90,6 +94,9 @@ class PosixEnvImpl : public Env {
       case OpenMode::kCreateTruncate:
         flags |= O_RDWR | O_CREAT | O_TRUNC;
         break;
+      case OpenMode::kCreateNew:
+        flags |= O_RDWR | O_CREAT | O_EXCL;
+        break;
     }
     int fd = ::open(path.c_str(), flags, 0644);
     if (fd < 0) return nullptr;
@@ -113,6 +120,14 @@ class PosixEnvImpl : public Env {
   bool Rename(const std::string& from, const std::string& to) override {
     return ::rename(from.c_str(), to.c_str()) == 0;
   }
+  bool SyncDirectory(const std::string& path) override {
+    if (g_skip_syncs) return IsDirectory(path);
+    int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+  }
   bool ListDirectory(const std::string& path, std::vector<std::string>* names) override {
     names->clear();
     DIR* dir = ::opendir(path.c_str());
@@ -135,6 +150,8 @@ Env* PosixEnv() {
   return &env;
 }
 
+void SkipSyncsForTests(bool skip) { g_skip_syncs = skip; }
+
 Env* CurrentEnv() { return g_env ? g_env : PosixEnv(); }
 void SetCurrentEnv(Env* env) { g_env = env; }
 
@@ -154,16 +171,71 @@ bool ReadWholeFile(const std::string& path, ByteSet* out) {
   return true;
 }
 
-bool WriteWholeFileAtomic(const std::string& path, const ByteSet& bytes) {
+std::string ParentFolder(const std::string& path) {
+  size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+namespace {
+
+// Temporary names are path + "." + process id + "-" + a number of this process + kTempSuffix.
+constexpr char kTempSuffix[] = ".new";
+
+std::string TemporaryName(const std::string& path) {
+  static std::atomic<unsigned> counter{0};
+  return path + "." + std::to_string(::getpid()) + "-" + std::to_string(++counter) + kTempSuffix;
+}
+
+// A new temporary file beside path (a name taken by a crashed run is passed over).
+std::unique_ptr<File> CreateTemporary(Env* env, const std::string& path, std::string* name) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    *name = TemporaryName(path);
+    if (auto f = env->Open(*name, OpenMode::kCreateNew)) return f;
+    if (!env->Exists(*name)) break;  // not a name clash: the folder cannot take the file
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+bool ReplaceFileWith(const std::string& path, Durability durability,
+                     const std::function<bool(File& file)>& fill) {
   Env* env = CurrentEnv();
-  std::string tmp = path + ".new";
-  auto f = env->Open(tmp, OpenMode::kCreateTruncate);
+  std::string tmp;
+  auto f = CreateTemporary(env, path, &tmp);
   if (!f) return false;
-  bool ok = f->WriteAt(0, bytes.data(), bytes.size()) && f->Sync();
+  const bool durable = durability == Durability::kDurable;
+  bool ok = fill(*f) && (!durable || f->Sync());
   f.reset();
   if (!ok || !env->Rename(tmp, path)) {
     env->Remove(tmp);
     return false;
   }
-  return true;
+  return !durable || env->SyncDirectory(ParentFolder(path));
+}
+
+bool ReplaceFile(const std::string& path, const ByteSet& bytes, Durability durability) {
+  return ReplaceFileWith(path, durability,
+                         [&](File& f) { return f.WriteAt(0, bytes.data(), bytes.size()); });
+}
+
+bool ReplaceFileDurably(const std::string& path, const ByteSet& bytes) {
+  return ReplaceFile(path, bytes, Durability::kDurable);
+}
+
+std::string ReplacedPathOf(const std::string& path) {
+  const std::string suffix = kTempSuffix;
+  if (path.size() <= suffix.size() ||
+      path.compare(path.size() - suffix.size(), suffix.size(), suffix) != 0)
+    return path;
+  size_t end = path.size() - suffix.size();
+  size_t dash = path.rfind('-', end);
+  size_t dot = dash == std::string::npos ? std::string::npos : path.rfind('.', dash);
+  if (dot == std::string::npos || dot < path.rfind('/') + 1 || dash == dot + 1 || end == dash + 1)
+    return path;
+  for (size_t i = dot + 1; i < end; ++i)
+    if (i != dash && (path[i] < '0' || path[i] > '9')) return path;
+  return path.substr(0, dot);
 }

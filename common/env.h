@@ -3,6 +3,7 @@
 // or crashing file system in place of the real one (see tests/common/fault_env.h).
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@ class File {
   virtual bool WriteAt(uint64_t offset, const void* buf, size_t n) = 0;
   // Cuts or extends the file to size bytes.
   virtual bool Truncate(uint64_t size) = 0;
+  // Returns once every write made to the file so far is on the disk.
   virtual bool Sync() = 0;
   // The file's size in bytes, or -1 on error.
   virtual int64_t Size() = 0;
@@ -27,7 +29,12 @@ class File {
   virtual bool Unlock(uint64_t offset, uint64_t len) = 0;
 };
 
-enum class OpenMode { kRead, kReadWrite, kCreateTruncate };
+class Env;
+// The real file system.
+Env* PosixEnv();
+
+// kCreateNew fails when the file is already there.
+enum class OpenMode { kRead, kReadWrite, kCreateTruncate, kCreateNew };
 
 class Env {
  public:
@@ -41,20 +48,43 @@ class Env {
   virtual bool Remove(const std::string& path) = 0;
   // Replaces to with from in one step.
   virtual bool Rename(const std::string& from, const std::string& to) = 0;
+  // Returns once the names in folder path (made, renamed or removed) are on the disk.
+  virtual bool SyncDirectory(const std::string& path) { return PosixEnv()->SyncDirectory(path); }
   // The names in folder path (without "." and ".."); false when it cannot be listed.
   virtual bool ListDirectory(const std::string& path, std::vector<std::string>* names) {
     return false;
   }
 };
 
-// The real file system.
-Env* PosixEnv();
+// For test programs only: the real file system returns from its syncs at once (a power cut is
+// simulated above the seam instead, tests/common/power_cut_env.h). The programs never call it.
+void SkipSyncsForTests(bool skip);
 // The env every common operation uses; PosixEnv() unless a test put another in place.
 Env* CurrentEnv();
 // Puts env in place (nullptr = the real one back).
 void SetCurrentEnv(Env* env);
 
+// The folder part of path, without a trailing '/' ("/" for the root, "." for a bare name).
+std::string ParentFolder(const std::string& path);
+
 // Whole-file helpers over CurrentEnv().
 bool ReadWholeFile(const std::string& path, ByteSet* out);
-// Writes bytes beside path, then renames over it: the old file stays whole when a write fails.
-bool WriteWholeFileAtomic(const std::string& path, const ByteSet& bytes);
+
+// What a written file must survive.
+enum class Durability {
+  kDurable,  // a power cut: the file is synced, and so is its folder when it gets a new name
+  kScratch,  // nothing: a file rebuilt at every use (a sorted copy, a working file)
+};
+
+// Every whole-file replacement of the programs goes through here. fill writes the new content
+// into a temporary file of a name no other writer uses, in path's folder; that file is then
+// renamed over path, so a reader sees the old file or the new one whole, never a mix. Durable:
+// the new file is synced before the rename and the folder after it. On any failure path is left
+// as it was and the temporary file is removed.
+bool ReplaceFileWith(const std::string& path, Durability durability,
+                     const std::function<bool(File& file)>& fill);
+// As ReplaceFileWith, the new content being bytes.
+bool ReplaceFile(const std::string& path, const ByteSet& bytes, Durability durability);
+bool ReplaceFileDurably(const std::string& path, const ByteSet& bytes);
+// The path a temporary file of ReplaceFileWith stands in for (path itself for any other file).
+std::string ReplacedPathOf(const std::string& path);

@@ -16,20 +16,15 @@ std::string& RunDirectoryOverride() {
   return folder;
 }
 
-// The folder part of path without a trailing '/' ("/" for the root, "." for a bare name).
-std::string FolderOf(const std::string& path) {
-  size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return path.substr(0, slash);
-}
+// The piece a copy reads and writes at a time.
+constexpr size_t kCopyPiece = size_t{1} << 20;
 
 std::string ExecutableFolder() {
   std::string buf(4096, '\0');
   ssize_t n = ::readlink("/proc/self/exe", buf.data(), buf.size());
   if (n <= 0) return ".";
   buf.resize(static_cast<size_t>(n));
-  return FolderOf(buf);
+  return ParentFolder(buf);
 }
 
 bool HasWildcard(const std::string& name) { return name.find_first_of("*?") != std::string::npos; }
@@ -106,16 +101,26 @@ bool FileExists(const std::string& path) {
   size_t slash = path.rfind('/');
   std::string last = slash == std::string::npos ? path : path.substr(slash + 1);
   if (!HasWildcard(last)) return CurrentEnv()->Exists(path);
-  return WildcardExists(FolderOf(path), last);
+  return WildcardExists(ParentFolder(path), last);
 }
 
 bool MakeDirectory(const std::string& path) {
-  return !path.empty() && CurrentEnv()->MakeDirectory(path);
+  return !path.empty() && CurrentEnv()->MakeDirectory(path) &&
+         CurrentEnv()->SyncDirectory(ParentFolder(path));
 }
 
 bool CopyDiskFile(const std::string& from, const std::string& to) {
-  ByteSet bytes;
-  return ReadWholeFile(from, &bytes) && WriteWholeFileAtomic(to, bytes);
+  auto source = CurrentEnv()->Open(from, OpenMode::kRead);
+  if (!source) return false;
+  return ReplaceFileWith(to, Durability::kDurable, [&](File& copy) {
+    ByteSet piece(kCopyPiece);
+    for (uint64_t at = 0;; at += piece.size()) {
+      size_t got = 0;
+      if (!source->ReadAt(at, piece.data(), piece.size(), &got)) return false;
+      if (got > 0 && !copy.WriteAt(at, piece.data(), got)) return false;
+      if (got < piece.size()) return true;
+    }
+  });
 }
 
 bool DeleteDiskFile(const std::string& path) { return !path.empty() && CurrentEnv()->Remove(path); }
@@ -126,8 +131,8 @@ ByteSet ReadFileToBinary(const std::string& path) {
   return bytes;
 }
 
-bool WriteBinaryToFile(const std::string& path, const ByteSet& bytes) {
-  return !path.empty() && WriteWholeFileAtomic(path, bytes);
+bool WriteBinaryToFile(const std::string& path, const ByteSet& bytes, Durability durability) {
+  return !path.empty() && ReplaceFile(path, bytes, durability);
 }
 
 std::string GetSpecialFolder(int kind) {

@@ -2,6 +2,7 @@
 // Files and folders of the programs, through the file seam (common/env.h).
 #include <string>
 
+#include "common/env.h"
 #include "common/value.h"
 
 // The folder of the running program, without a trailing '/' (or the one a test set).
@@ -11,12 +12,17 @@ void SetRunDirectoryForTests(const std::string& folder);
 // The user's home folder (HOME), without a trailing '/'.
 std::string GetHomeDirectory();
 bool FileExists(const std::string& path);
+// Makes one folder level, durably (its parent folder is synced).
 bool MakeDirectory(const std::string& path);
+// Copies the file in pieces (memory does not grow with its size) and replaces to with the copy
+// in one step, durably.
 bool CopyDiskFile(const std::string& from, const std::string& to);
 bool DeleteDiskFile(const std::string& path);
 // The whole file; empty when it cannot be read.
 ByteSet ReadFileToBinary(const std::string& path);
-bool WriteBinaryToFile(const std::string& path, const ByteSet& bytes);
+// Replaces the file with bytes in one step (durably unless the caller rebuilds it at every use).
+bool WriteBinaryToFile(const std::string& path, const ByteSet& bytes,
+                       Durability durability = Durability::kDurable);
 // Kind 11: the temporary folder with a trailing '/'; other kinds "".
 std::string GetSpecialFolder(int kind);
 // The folder dialog: the chosen path or "" when cancelled.

@@ -118,5 +118,5 @@ bool WriteIniItem(const std::string& path, const std::string& section,
     return true;  // nothing to delete: the file stays as it is
   }
   std::string bytes = JoinIniLines(lines);
-  return WriteWholeFileAtomic(p, ByteSet(bytes.begin(), bytes.end()));
+  return ReplaceFileDurably(p, ByteSet(bytes.begin(), bytes.end()));
 }

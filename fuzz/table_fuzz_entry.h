@@ -22,8 +22,10 @@ inline size_t CompanionStart(const uint8_t* data, size_t size) {
   return at == std::string_view::npos || at == 0 ? size : at;
 }
 
+// A new file each time: cutting the last input's file to 0 would wait for its write-back.
 inline bool WriteBytes(const std::string& path, const uint8_t* data, size_t n) {
-  auto f = PosixEnv()->Open(path, OpenMode::kCreateTruncate);
+  PosixEnv()->Remove(path);
+  auto f = PosixEnv()->Open(path, OpenMode::kCreateNew);
   return f && f->WriteAt(0, data, n);
 }
 

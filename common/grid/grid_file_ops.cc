@@ -6,7 +6,7 @@
 bool ExportGridToFile(ui::GridRef g, const std::string& path) {
   const GridModel* m = grid_internal::Model(g);
   ByteSet bytes;
-  return m && ExportGrid(*m, &bytes) && WriteWholeFileAtomic(path, bytes);
+  return m && ExportGrid(*m, &bytes) && ReplaceFileDurably(path, bytes);
 }
 
 bool ImportGridFromFile(ui::GridRef g, const std::string& path) {

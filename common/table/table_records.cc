@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "common/table/field_codec.h"
-#include "common/table/file_replace.h"
+#include "common/env.h"
 #include "common/table/range_lock.h"
 #include "common/table/table_file.h"
 
@@ -201,7 +201,7 @@ TableStatus TableFile::Purge() {
     if (st != TableStatus::kOk) return st;
     position = 0;
     if (image.size() == SlotOffset(count_)) return TableStatus::kOk;  // nothing deleted
-    if (!ReplaceFile(path_, image)) return TableStatus::kIoError;
+    if (!ReplaceFileDurably(path_, image)) return TableStatus::kIoError;
   }
   TableStatus st = Reopen();
   if (st != TableStatus::kOk) return st;

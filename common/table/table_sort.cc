@@ -4,7 +4,7 @@
 #include <ctime>
 
 #include "common/table/exact_sort.h"
-#include "common/table/file_replace.h"
+#include "common/env.h"
 
 namespace table_internal {
 namespace tf = table_format;
@@ -171,9 +171,9 @@ TableStatus SortToFile(TableFile& src, const std::string& target,
   if (src.companion()) {
     tf::PutI32(image.data() + tf::kBlockCountOffset,
                static_cast<int32_t>(image.size() / tf::kBlockSize));
-    if (!ReplaceFile(CompanionPath(target), image)) return TableStatus::kIoError;
+    if (!ReplaceFileDurably(CompanionPath(target), image)) return TableStatus::kIoError;
   }
-  return ReplaceFile(target, out) ? TableStatus::kOk : TableStatus::kIoError;
+  return ReplaceFileDurably(target, out) ? TableStatus::kOk : TableStatus::kIoError;
 }
 
 }  // namespace table_internal

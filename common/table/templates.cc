@@ -38,5 +38,5 @@ bool WriteTemplateIfMissing(const std::string& path, const std::string& template
   ByteSet bytes = TemplateBytes(template_name);
   if (bytes.empty()) return false;
   if (ExistsAnyCase(path)) return true;
-  return WriteWholeFileAtomic(path, bytes);
+  return ReplaceFileDurably(path, bytes);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // A file system for tests: the real one, except that it can fail the n-th write or stop
 // writing altogether after it, as a full disk or a crash would. Writes are WriteAt,
-// Truncate and Rename calls; reads are never failed.
+// Truncate and Rename calls and the creation of a file; reads are never failed.
 #include <memory>
 #include <string>
 
@@ -73,7 +73,8 @@ class FaultFile : public File {
 
 inline std::unique_ptr<File> FaultEnv::Open(const std::string& path, OpenMode mode) {
   if (deny_rw_ && mode != OpenMode::kRead) return nullptr;
-  if (mode == OpenMode::kCreateTruncate && !AllowWrite()) return nullptr;
+  if ((mode == OpenMode::kCreateTruncate || mode == OpenMode::kCreateNew) && !AllowWrite())
+    return nullptr;
   auto real = PosixEnv()->Open(path, mode);
   if (!real) return nullptr;
   return std::make_unique<FaultFile>(std::move(real), this);

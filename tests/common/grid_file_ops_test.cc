@@ -71,8 +71,8 @@ TEST_F(GridFileOpsTest, ARefusedFileLeavesTheGridUntouched) {
     ASSERT_TRUE(ExportGridToFile(kGrid, good));
     ByteSet bytes;
     ASSERT_TRUE(ReadWholeFile(good, &bytes));
-    ASSERT_TRUE(WriteWholeFileAtomic(cut, ByteSet(bytes.begin(), bytes.begin() + 600)));
-    ASSERT_TRUE(WriteWholeFileAtomic(garbage, ByteSet(2000, 0x5A)));
+    ASSERT_TRUE(ReplaceFileDurably(cut, ByteSet(bytes.begin(), bytes.begin() + 600)));
+    ASSERT_TRUE(ReplaceFileDurably(garbage, ByteSet(2000, 0x5A)));
     SetGridRowCount(kGrid, 3);
     SetGridCellData(kGrid, 1, 1, 1, Value(std::string("留下")));
     SetGridCursor(kGrid, 2, 2);

@@ -29,7 +29,7 @@ inline ByteSet FileBytes(const std::string& path) {
   return b;
 }
 inline void PutFile(const std::string& path, const ByteSet& bytes) {
-  ASSERT_TRUE(WriteWholeFileAtomic(path, bytes));
+  ASSERT_TRUE(ReplaceFileDurably(path, bytes));
 }
 // A byte set of n bytes with a pattern that shows misplaced blocks.
 inline ByteSet Pattern(size_t n, int seed = 0) {

@@ -11,7 +11,8 @@ namespace ledger_test {
 
 class LockingEnv : public Env {
  public:
-  // The file names (without folder) whose writes fail now; a ".new" beside one counts as it.
+  // The file names (without folder) whose writes fail now; a temporary file that is to replace
+  // one counts as it.
   std::set<std::string> locked;
 
   std::unique_ptr<File> Open(const std::string& path, OpenMode mode) override {
@@ -32,11 +33,8 @@ class LockingEnv : public Env {
   }
 
   bool Locked(const std::string& path) const {
-    std::string name = path.substr(path.rfind('/') + 1);
-    const std::string tmp = ".new";
-    if (name.size() > tmp.size() && name.compare(name.size() - tmp.size(), tmp.size(), tmp) == 0)
-      name.resize(name.size() - tmp.size());
-    return locked.count(name) > 0;
+    const std::string replaced = ReplacedPathOf(path);
+    return locked.count(replaced.substr(replaced.rfind('/') + 1)) > 0;
   }
 
  private:

@@ -13,11 +13,11 @@ class WatchingEnv : public Env {
  public:
   // The file names (without folder) refused when created.
   std::set<std::string> failing;
-  // The file names created, in order (a ".new" beside a file counts as the file).
+  // The file names created, in order (a temporary file that is to replace a file counts as it).
   std::vector<std::string> created;
 
   std::unique_ptr<File> Open(const std::string& path, OpenMode mode) override {
-    if (mode == OpenMode::kCreateTruncate) {
+    if (mode == OpenMode::kCreateTruncate || mode == OpenMode::kCreateNew) {
       std::string name = FileName(path);
       if (failing.count(name)) return nullptr;
       if (created.empty() || created.back() != name) created.push_back(name);
@@ -35,11 +35,8 @@ class WatchingEnv : public Env {
 
  private:
   static std::string FileName(const std::string& path) {
-    std::string name = path.substr(path.rfind('/') + 1);
-    const std::string tmp = ".new";
-    if (name.size() > tmp.size() && name.compare(name.size() - tmp.size(), tmp.size(), tmp) == 0)
-      name.resize(name.size() - tmp.size());
-    return name;
+    const std::string replaced = ReplacedPathOf(path);
+    return replaced.substr(replaced.rfind('/') + 1);
   }
 };
 

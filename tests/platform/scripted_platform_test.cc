@@ -270,7 +270,7 @@ TEST_F(ScriptedTest, ExpectedFlagsNeedNotCarryTheTaskModalBit) {
 
 TEST_F(ScriptedTest, ASoundPlaysFromItsBytesOrItsFileAndAMissingFilePlaysNothing) {
   const std::string file = ::testing::TempDir() + "/嘀.wav";
-  ASSERT_TRUE(WriteWholeFileAtomic(file, ByteSet{'R', 'I', 'F', 'F'}));
+  ASSERT_TRUE(ReplaceFileDurably(file, ByteSet{'R', 'I', 'F', 'F'}));
   ASSERT_TRUE(RunScripted(
       script_,
       [&file] {
