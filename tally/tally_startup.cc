@@ -24,17 +24,6 @@ int LastSavedLayout() {
   return flag && *flag ? 1 : 0;
 }
 
-// The stored template's sample tallies name companion blocks 1, 17 and 33, which lie past
-// the end of the empty companion file; once saved tallies fill those blocks the samples would
-// show (and, deleted, free) another tally's grid. A freshly written table therefore points
-// its samples at no block.
-void DetachSampleGrids() {
-  for (int i = 1; i <= GetRecordCount(); ++i) {
-    GoToRecord(i);
-    ModifyRecord({std::monostate{}, ByteSet{}});
-  }
-}
-
 void SelectLayoutOption(bool single) {
   ui::SetChecked(W::SingleLayoutOption, single);
   ui::SetChecked(W::DoubleLayoutOption, !single);
@@ -51,10 +40,11 @@ std::string TallyTablePath() { return GetRunDirectory() + "/" + kTableName; }
 
 void TallyWindow_OnCreated() {
   WriteIniItem(TallySettingsPath(), "版本号", "tallybench", "3.0");
-  const bool fresh = !FileExists(TallyTablePath());
   WriteTemplateIfMissing(TallyTablePath(), kTableName);
   WriteTemplateIfMissing(GetRunDirectory() + "/" + kCompanionName, kCompanionName);
-  if (OpenTable(TallyTablePath(), "") && fresh) DetachSampleGrids();
+  // The template's sample tallies name blocks past the end of the empty companion; opening
+  // the table sets such numbers to 0, so no saved tally's blocks are ever taken for theirs.
+  OpenTable(TallyTablePath(), "");
   ui::SetText(W::HandlingFeeBox, ReadIniItem(TallySettingsPath(), "config", "价格"));
   LayoutIsSingle = LastSavedLayout();
   SelectLayoutOption(LayoutIsSingle == 1);

@@ -32,10 +32,10 @@ TableFile* Current() {
 
 }  // namespace
 
-bool OpenTable(const std::string& path, const std::string& alias) {
+bool OpenTable(const std::string& path, const std::string& alias, Durability durability) {
   if (table_internal::IsFileOpen(path)) return SetStatus(TableStatus::kAlreadyOpen);
   TableStatus st;
-  auto table = TableFile::Open(path, &st);
+  auto table = TableFile::Open(path, durability, &st);
   if (!table) return SetStatus(st);
   table_internal::AddOpenTable(std::move(table), alias);
   return SetStatus(TableStatus::kOk);
@@ -135,11 +135,11 @@ int LastTableStatus() { return table_internal::LastStatus(); }
 std::string LastTableErrorText() { return table_internal::LastStatusText(); }
 
 bool SortTableToFile(const std::string& target, const std::vector<std::string>& keys,
-                     const std::vector<bool>& ascending) {
+                     const std::vector<bool>& ascending, Durability durability) {
   TableFile* t = Current();
   if (!t) return false;
   if (table_internal::IsFileOpen(target)) return SetStatus(TableStatus::kAlreadyOpen);
   std::vector<std::string> gbk;
   for (const auto& k : keys) gbk.push_back(ToGbk(k));
-  return SetStatus(table_internal::SortToFile(*t, target, gbk, ascending));
+  return SetStatus(table_internal::SortToFile(*t, target, gbk, ascending, durability));
 }

@@ -6,14 +6,18 @@
 #include <variant>
 #include <vector>
 
+#include "common/env.h"
 #include "common/value.h"
 
 // A field addressed by name (letter case not significant) or by 1-based number.
 using FieldKey = std::variant<std::string, int>;
 
 // Opens the table file (and its companion file when it has byte-set fields) under alias and
-// makes it current, at its first record. False when missing, invalid or already open.
-bool OpenTable(const std::string& path, const std::string& alias);
+// makes it current, at its first record. False when missing, invalid or already open; a table
+// refused is left as it was. Every change made through a durable table is on the disk when its
+// operation returns; a scratch table (a file rebuilt at every use) is never synced.
+bool OpenTable(const std::string& path, const std::string& alias,
+               Durability durability = Durability::kDurable);
 // Makes the table of that alias current (letter case not significant, newest first).
 bool SelectTable(const std::string& alias);
 // Closes that table (or the current one when alias is empty).
@@ -38,9 +42,11 @@ bool ModifyRecord(const std::vector<Value>& values);
 bool DeleteRecord();
 bool PurgeDeletedRecords();
 bool ClearTable();
-// Writes the current table's records sorted on the key fields into a new table file.
+// Writes the current table's records sorted on the key fields into a new table file, which
+// replaces target in one step (durably unless it is a scratch copy).
 bool SortTableToFile(const std::string& target, const std::vector<std::string>& keys,
-                     const std::vector<bool>& ascending = {});
+                     const std::vector<bool>& ascending = {},
+                     Durability durability = Durability::kDurable);
 // The engine's status code of the last operation (0 = success).
 int LastTableStatus();
 // The text of a programming error met by the last ReadField ("未指定当前数据库或者指定数据库未打开"

@@ -18,8 +18,10 @@ namespace table_internal {
 
 class TableFile {
  public:
-  // Opens and checks the table at path (and its companion when it has chain fields).
-  static std::unique_ptr<TableFile> Open(const std::string& path, TableStatus* status);
+  // Opens and checks the table at path (and its companion when it has chain fields). A table
+  // that is refused is left exactly as it was.
+  static std::unique_ptr<TableFile> Open(const std::string& path, Durability durability,
+                                         TableStatus* status);
 
   const std::vector<table_format::Field>& fields() const { return fields_; }
   int32_t count() const { return count_; }
@@ -59,20 +61,28 @@ class TableFile {
   TableFile() = default;
   TableStatus ReadHead(int64_t size);
   TableStatus Repair(int64_t size);
+  TableStatus ClearDanglingChains();
   TableStatus Reopen();
   void RefreshCount();
   TableStatus Compacted(ByteSet* image, std::vector<int32_t>* dropped_chains);
-  TableStatus Fill(const std::vector<Value>& values, uint8_t* rec, std::vector<ChainPlan>* plans);
+  TableStatus Fill(const std::vector<Value>& values, uint8_t* rec, std::vector<int>* given);
+  TableStatus Rewrite(int32_t slot, const uint8_t* mine, const std::vector<int>& given,
+                      std::vector<int32_t>* replaced_chains);
   TableStatus WriteSlot(int32_t slot, const uint8_t* rec);
   TableStatus WriteCount(int32_t count, int32_t next);
+  TableStatus Sync() {
+    return !durable_ || file_->Sync() ? TableStatus::kOk : TableStatus::kIoError;
+  }
   void ForgetWindow() { cache_.Reset(record_size_); }
-  void ReleasePlans(const std::vector<ChainPlan>& plans);
   bool ChainFirst(const uint8_t* rec, int i, int32_t* first) const;
+  // The first blocks named by the given byte-set fields of rec (0 left out).
+  std::vector<int32_t> ChainFirsts(const uint8_t* rec, const std::vector<int>& given) const;
 
   std::string path_;
   std::unique_ptr<File> file_;
   std::unique_ptr<CompanionFile> companion_;
   bool writable_ = true;
+  bool durable_ = true;
   ByteSet head_;
   std::vector<table_format::Field> fields_;
   int32_t version_ = 0, count_ = 0, next_ = 1, record_size_ = 0;

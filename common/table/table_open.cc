@@ -71,9 +71,11 @@ int TableFile::FindFieldUtf8(const std::string& name) {
   return names_[name] = FindField(ToGbk(name));
 }
 
-std::unique_ptr<TableFile> TableFile::Open(const std::string& path, TableStatus* status) {
+std::unique_ptr<TableFile> TableFile::Open(const std::string& path, Durability durability,
+                                           TableStatus* status) {
   std::unique_ptr<TableFile> t(new TableFile);
   t->path_ = path;
+  t->durable_ = durability == Durability::kDurable;
   t->file_ = CurrentEnv()->Open(path, OpenMode::kReadWrite);
   if (!t->file_) {
     t->file_ = CurrentEnv()->Open(path, OpenMode::kRead);
@@ -88,14 +90,20 @@ std::unique_ptr<TableFile> TableFile::Open(const std::string& path, TableStatus*
   *status = !lock.held() ? TableStatus::kLocked
             : size < 0   ? TableStatus::kIoError
                          : t->ReadHead(size);
-  if (*status == TableStatus::kOk) *status = t->Repair(size);
-  t->cache_.Reset(t->record_size_ > 0 ? t->record_size_ : 1);
+  if (*status != TableStatus::kOk) return nullptr;
+  t->cache_.Reset(t->record_size_);
   bool chains = false;
   for (const auto& f : t->fields_) chains = chains || tf::IsChainType(f.type);
-  if (*status == TableStatus::kOk && chains) {
-    t->companion_ = CompanionFile::Open(CompanionPath(path), t->version_);
-    if (!t->companion_) *status = TableStatus::kInvalid;
+  // Every check comes before the first write: a refused table is not touched.
+  if (chains) {
+    t->companion_ = CompanionFile::Open(CompanionPath(path), t->version_, t->durable_);
+    if (!t->companion_) {
+      *status = TableStatus::kInvalid;
+      return nullptr;
+    }
   }
+  *status = t->Repair(size);
+  if (*status == TableStatus::kOk && chains) *status = t->ClearDanglingChains();
   t->position = 0;
   return *status == TableStatus::kOk ? std::move(t) : nullptr;
 }
@@ -128,18 +136,48 @@ TableStatus TableFile::ReadHead(int64_t size) {
   return TableStatus::kOk;
 }
 
-// Lowers a count the file cannot hold and cuts bytes after the last counted record.
+// Lowers a count the file cannot hold and cuts bytes after the last counted record (the
+// remains of a write that never got its count). A file that cannot be mended on disk is still
+// read with the lowered count.
 TableStatus TableFile::Repair(int64_t size) {
   int64_t whole = (size - data_start_) / record_size_;
   int64_t end = data_start_ + int64_t{record_size_} * std::min<int64_t>(whole, count_);
+  bool wrote = false;
   if (whole < count_) {
     count_ = static_cast<int32_t>(whole);
     tf::PutI32(head_.data() + tf::kCountOffset, count_);
-    // A file that cannot be mended on disk is still read with the lowered count.
-    if (writable_) file_->WriteAt(tf::kCountOffset, head_.data() + tf::kCountOffset, 4);
+    if (writable_) wrote = file_->WriteAt(tf::kCountOffset, head_.data() + tf::kCountOffset, 4);
   }
-  if (writable_ && size > end) file_->Truncate(static_cast<uint64_t>(end));
+  if (writable_ && size > end) wrote = file_->Truncate(static_cast<uint64_t>(end)) || wrote;
+  if (wrote) Sync();
   return TableStatus::kOk;
+}
+
+// A byte set whose first block lies at or past the companion's end owns no blocks: it reads
+// empty, and in a writable table its number is set to 0 before any block could be given to
+// another value. The companion header stays locked meanwhile, so a block taken by another
+// holder of the file is already counted when its record is read.
+TableStatus TableFile::ClearDanglingChains() {
+  HeaderLock lock(companion_.get());
+  if (!lock.held()) return TableStatus::kLocked;
+  const int32_t blocks = companion_->block_count();
+  bool cleared = false;
+  for (int32_t slot = 0; slot < count_; ++slot) {
+    TableStatus st;
+    const uint8_t* rec = Record(slot, &st);
+    if (!rec) return st;
+    ByteSet fixed;
+    for (size_t i = 0; i < fields_.size(); ++i) {
+      int32_t first = 0;
+      if (!ChainFirst(rec, static_cast<int>(i), &first) || (first >= 0 && first < blocks)) continue;
+      if (fixed.empty()) fixed.assign(rec, rec + record_size_);
+      tf::PutI32(fixed.data() + fields_[i].offset, 0);
+    }
+    if (fixed.empty() || !writable_) continue;
+    if ((st = WriteSlot(slot, fixed.data())) != TableStatus::kOk) return st;
+    cleared = true;
+  }
+  return cleared ? Sync() : TableStatus::kOk;
 }
 
 }  // namespace table_internal

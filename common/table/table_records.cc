@@ -5,7 +5,6 @@
 #include <limits>
 
 #include "common/table/field_codec.h"
-#include "common/env.h"
 #include "common/table/range_lock.h"
 #include "common/table/table_file.h"
 
@@ -50,14 +49,26 @@ bool TableFile::ChainFirst(const uint8_t* rec, int i, int32_t* first) const {
   return true;
 }
 
+std::vector<int32_t> TableFile::ChainFirsts(const uint8_t* rec,
+                                            const std::vector<int>& given) const {
+  std::vector<int32_t> out;
+  for (int i : given) {
+    int32_t first = 0;
+    if (ChainFirst(rec, i, &first) && first != 0) out.push_back(first);
+  }
+  return out;
+}
+
 // Puts the values into rec: every plain field first (so a value of the wrong kind fails
-// before anything is written), then the chains into the companion file.
+// before anything is written), then each byte set into new blocks of the companion file, its
+// first block into rec. given: the fields that received a value.
 TableStatus TableFile::Fill(const std::vector<Value>& values, uint8_t* rec,
-                            std::vector<ChainPlan>* plans) {
+                            std::vector<int>* given) {
   size_t n = std::min(values.size(), fields_.size());
   std::vector<std::pair<size_t, ByteSet>> chains;
   for (size_t i = 0; i < n; ++i) {
     if (std::holds_alternative<std::monostate>(values[i])) continue;
+    given->push_back(static_cast<int>(i));
     if (tf::IsChainType(fields_[i].type)) {
       chains.emplace_back(i, ByteSet{});
       if (!ChainBytes(fields_[i], values[i], &chains.back().second)) return TableStatus::kBadValue;
@@ -66,18 +77,17 @@ TableStatus TableFile::Fill(const std::vector<Value>& values, uint8_t* rec,
     }
   }
   if (!writable_) return TableStatus::kReadOnly;
+  std::vector<int32_t> stored;
   for (auto& [i, bytes] : chains) {
     int32_t first = 0;
-    ChainFirst(rec, static_cast<int>(i), &first);
-    plans->emplace_back();
-    if (!companion_->Store(first, bytes, &plans->back())) return TableStatus::kIoError;
-    tf::PutI32(rec + fields_[i].offset, plans->back().first);
+    if (!companion_->Store(bytes, &first)) {
+      companion_->FreeChains(stored);  // not named by any record: given back at once
+      return TableStatus::kIoError;
+    }
+    stored.push_back(first);
+    tf::PutI32(rec + fields_[i].offset, first);
   }
   return TableStatus::kOk;
-}
-
-void TableFile::ReleasePlans(const std::vector<ChainPlan>& plans) {
-  for (const auto& p : plans) companion_->Release(p.surplus);
 }
 
 TableStatus TableFile::WriteSlot(int32_t slot, const uint8_t* rec) {
@@ -87,6 +97,29 @@ TableStatus TableFile::WriteSlot(int32_t slot, const uint8_t* rec) {
   if (!file_->WriteAt(at, rec, static_cast<size_t>(record_size_))) return TableStatus::kIoError;
   cache_.Wrote(slot, rec);
   return TableStatus::kOk;
+}
+
+// Writes the given fields of mine into the record in slot as it is on disk now (another holder
+// of the file may have changed its other fields), durably. replaced_chains: the first blocks
+// that the record named before in the byte-set fields written.
+TableStatus TableFile::Rewrite(int32_t slot, const uint8_t* mine, const std::vector<int>& given,
+                               std::vector<int32_t>* replaced_chains) {
+  uint64_t at = SlotOffset(slot);
+  size_t rs = static_cast<size_t>(record_size_);
+  RangeLock lock(file_.get(), at, rs);
+  if (!lock.held()) return TableStatus::kLocked;
+  ByteSet rec(rs);
+  size_t got = 0;
+  if (!file_->ReadAt(at, rec.data(), rs, &got) || got != rs) return TableStatus::kIoError;
+  for (int i : given) {
+    const tf::Field& f = fields_[static_cast<size_t>(i)];
+    int32_t first = 0;
+    if (ChainFirst(rec.data(), i, &first) && first != 0) replaced_chains->push_back(first);
+    std::memcpy(rec.data() + f.offset, mine + f.offset, static_cast<size_t>(f.width));
+  }
+  if (!file_->WriteAt(at, rec.data(), rs)) return TableStatus::kIoError;
+  cache_.Wrote(slot, rec.data());
+  return Sync();
 }
 
 TableStatus TableFile::WriteCount(int32_t count, int32_t next) {
@@ -100,15 +133,23 @@ TableStatus TableFile::WriteCount(int32_t count, int32_t next) {
   return TableStatus::kOk;
 }
 
+// The new byte sets are durable in their own blocks before the record names them; the record
+// is durable before the old chains are freed. A cut at any point leaves the old value or the
+// new one (at worst some blocks that nothing names).
 TableStatus TableFile::Modify(const std::vector<Value>& values) {
   TableStatus st;
   const uint8_t* cur = Record(position, &st);
   if (!cur) return st;
-  ByteSet rec(cur, cur + record_size_);
-  std::vector<ChainPlan> plans;
-  if ((st = Fill(values, rec.data(), &plans)) != TableStatus::kOk) return st;
-  if ((st = WriteSlot(position, rec.data())) == TableStatus::kOk) ReleasePlans(plans);
-  return st;
+  ByteSet mine(cur, cur + record_size_);
+  std::vector<int> given;
+  if ((st = Fill(values, mine.data(), &given)) != TableStatus::kOk) return st;
+  std::vector<int32_t> replaced;
+  if ((st = Rewrite(position, mine.data(), given, &replaced)) != TableStatus::kOk) {
+    if (companion_) companion_->FreeChains(ChainFirsts(mine.data(), given));
+    return st;
+  }
+  if (companion_) companion_->FreeChains(replaced);  // a failure only leaves them unused
+  return TableStatus::kOk;
 }
 
 TableStatus TableFile::WriteOne(int i, const Value& value) {
@@ -133,22 +174,31 @@ void TableFile::RefreshCount() {
   ForgetWindow();
 }
 
+// The record (its byte sets already durable) is synced before the count that makes it part of
+// the table, and the count after it.
 TableStatus TableFile::Append(const std::vector<Value>& values) {
   RangeLock lock(file_.get(), tf::kCountOffset, writable_ ? 8 : 0);
   if (!lock.held()) return TableStatus::kLocked;
   RefreshCount();
-  ByteSet rec(static_cast<size_t>(record_size_), 0);
-  std::vector<ChainPlan> plans;
-  TableStatus st = Fill(values, rec.data(), &plans);
-  if (st != TableStatus::kOk) return st;
   int64_t end = static_cast<int64_t>(SlotOffset(count_)) + record_size_;
   if (end > std::numeric_limits<int32_t>::max() || next_ == std::numeric_limits<int32_t>::max())
     return TableStatus::kInvalid;
+  ByteSet rec(static_cast<size_t>(record_size_), 0);
+  std::vector<int> given;
+  TableStatus st = Fill(values, rec.data(), &given);
+  if (st != TableStatus::kOk) return st;
   tf::PutI32(rec.data(), std::max(next_, 1));
-  // The record is written before the count that makes it part of the table.
+  bool counted = false;
   if (!file_->WriteAt(static_cast<uint64_t>(end - record_size_), rec.data(), rec.size()))
-    return TableStatus::kIoError;
-  if ((st = WriteCount(count_ + 1, std::max(next_, 1) + 1)) != TableStatus::kOk) return st;
+    st = TableStatus::kIoError;
+  if (st == TableStatus::kOk) st = Sync();
+  if (st == TableStatus::kOk)
+    counted = (st = WriteCount(count_ + 1, std::max(next_, 1) + 1)) == TableStatus::kOk;
+  if (st == TableStatus::kOk) st = Sync();
+  if (st != TableStatus::kOk) {
+    if (!counted && companion_) companion_->FreeChains(ChainFirsts(rec.data(), given));
+    return st;
+  }
   cache_.Wrote(count_ - 1, rec.data());
   position = count_ - 1;
   return TableStatus::kOk;
@@ -158,12 +208,21 @@ TableStatus TableFile::Delete() {
   TableStatus st;
   const uint8_t* cur = Record(position, &st);
   if (!cur) return st;
-  int32_t number = tf::GetI32(cur);
-  if (number <= 0) return TableStatus::kOk;
+  if (tf::GetI32(cur) <= 0) return TableStatus::kOk;
   if (!writable_) return TableStatus::kReadOnly;
-  ByteSet rec(cur, cur + record_size_);
+  uint64_t at = SlotOffset(position);
+  RangeLock lock(file_.get(), at, static_cast<uint64_t>(record_size_));
+  if (!lock.held()) return TableStatus::kLocked;
+  ByteSet rec(static_cast<size_t>(record_size_));
+  size_t got = 0;
+  if (!file_->ReadAt(at, rec.data(), rec.size(), &got) || got != rec.size())
+    return TableStatus::kIoError;
+  int32_t number = tf::GetI32(rec.data());
+  if (number <= 0) return TableStatus::kOk;
   tf::PutI32(rec.data(), -number);
-  return WriteSlot(position, rec.data());
+  if (!file_->WriteAt(at, rec.data(), 4)) return TableStatus::kIoError;
+  cache_.Wrote(position, rec.data());
+  return Sync();
 }
 
 // The table image without its deleted records, and the chains those records held.
@@ -189,7 +248,7 @@ TableStatus TableFile::Compacted(ByteSet* image, std::vector<int32_t>* dropped_c
 }
 
 // Rewrites the table without its deleted records in one step (a new file renamed over the
-// old one), so that a failure leaves the table as it was; then frees their chains.
+// old one), so that a failure or a cut leaves the table as it was; then frees their chains.
 TableStatus TableFile::Purge() {
   if (!writable_) return TableStatus::kReadOnly;
   ByteSet image;
@@ -197,17 +256,20 @@ TableStatus TableFile::Purge() {
   {
     RangeLock head(file_.get(), tf::kCountOffset, 8);
     if (!head.held()) return TableStatus::kLocked;
+    RefreshCount();
+    ForgetWindow();  // the records as they are on disk now
     TableStatus st = Compacted(&image, &dropped_chains);
     if (st != TableStatus::kOk) return st;
     position = 0;
     if (image.size() == SlotOffset(count_)) return TableStatus::kOk;  // nothing deleted
-    if (!ReplaceFileDurably(path_, image)) return TableStatus::kIoError;
+    Durability d = durable_ ? Durability::kDurable : Durability::kScratch;
+    if (!ReplaceFile(path_, image, d)) return TableStatus::kIoError;
   }
   TableStatus st = Reopen();
   if (st != TableStatus::kOk) return st;
   std::memcpy(head_.data() + tf::kCountOffset, image.data() + tf::kCountOffset, 4);
   count_ = tf::GetI32(head_.data() + tf::kCountOffset);
-  for (int32_t first : dropped_chains) companion_->FreeChain(first);
+  if (companion_) companion_->FreeChains(dropped_chains);
   return TableStatus::kOk;
 }
 
@@ -227,11 +289,14 @@ TableStatus TableFile::Clear() {
   if (!writable_) return TableStatus::kReadOnly;
   RangeLock lock(file_.get(), tf::kCountOffset, 8);
   if (!lock.held()) return TableStatus::kLocked;
+  // The count comes first: a cut before the companion is reset leaves unused blocks, never a
+  // record whose blocks are gone.
   TableStatus st = WriteCount(0, next_);
+  if (st == TableStatus::kOk) st = Sync();
   if (st != TableStatus::kOk) return st;
   ForgetWindow();
   position = 0;
-  file_->Truncate(static_cast<uint64_t>(data_start_));
+  if (file_->Truncate(static_cast<uint64_t>(data_start_))) Sync();
   if (companion_ && !companion_->Reset()) return TableStatus::kIoError;
   return TableStatus::kOk;
 }

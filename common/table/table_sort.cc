@@ -4,7 +4,6 @@
 #include <ctime>
 
 #include "common/table/exact_sort.h"
-#include "common/env.h"
 
 namespace table_internal {
 namespace tf = table_format;
@@ -149,7 +148,7 @@ std::vector<int32_t> SortedOrder(const ByteSet& all, size_t rs, const std::vecto
 
 TableStatus SortToFile(TableFile& src, const std::string& target,
                        const std::vector<std::string>& key_names,
-                       const std::vector<bool>& ascending) {
+                       const std::vector<bool>& ascending, Durability durability) {
   std::vector<Key> keys;
   if (!ResolveKeys(src, key_names, ascending, &keys)) return TableStatus::kBadKey;
   ByteSet all;
@@ -171,9 +170,9 @@ TableStatus SortToFile(TableFile& src, const std::string& target,
   if (src.companion()) {
     tf::PutI32(image.data() + tf::kBlockCountOffset,
                static_cast<int32_t>(image.size() / tf::kBlockSize));
-    if (!ReplaceFileDurably(CompanionPath(target), image)) return TableStatus::kIoError;
+    if (!ReplaceFile(CompanionPath(target), image, durability)) return TableStatus::kIoError;
   }
-  return ReplaceFileDurably(target, out) ? TableStatus::kOk : TableStatus::kIoError;
+  return ReplaceFile(target, out, durability) ? TableStatus::kOk : TableStatus::kIoError;
 }
 
 }  // namespace table_internal
