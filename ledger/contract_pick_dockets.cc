@@ -12,7 +12,7 @@ constexpr const char* kAlias = "出租数据";
 
 // True when the working file opens as a table; it is closed again and no table is current.
 bool WorkingFileIsTable() {
-  if (!OpenTable(WorkingDocketFile(), kAlias)) return false;
+  if (!OpenTable(WorkingDocketFile(), kAlias, Durability::kScratch)) return false;
   CloseTable(kAlias);
   return true;
 }
@@ -36,11 +36,12 @@ bool OpenPickedContractDockets() {
   PickedContract.name = ToText(ReadField(2));
   const Value dockets = ReadField(12);
   const ByteSet* bytes = std::get_if<ByteSet>(&dockets);
-  if (bytes == nullptr || !WriteBinaryToFile(WorkingDocketFile(), *bytes)) {
+  // The working file is written anew at every pick; the contract's 数据 is what must last.
+  if (bytes == nullptr || !WriteBinaryToFile(WorkingDocketFile(), *bytes, Durability::kScratch)) {
     ShowMessageBox("选择合同写出数据库失败");
     return false;
   }
-  if (!OpenTable(WorkingDocketFile(), kAlias)) {
+  if (!OpenTable(WorkingDocketFile(), kAlias, Durability::kScratch)) {
     ShowMessageBox("选择合同打开数据库失败");
     return false;
   }

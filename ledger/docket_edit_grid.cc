@@ -71,8 +71,8 @@ void UnnegateNegative(int row, int col) {
 // contract's dockets can be taken for this one's.
 void LoadSortedDocketsIntoGrid() {
   DeleteDiskFile(SortedDocketFile());
-  SortTableToFile(SortedDocketFile(), {"日期"}, {true});
-  OpenTable(SortedDocketFile(), SortedDocketAlias());
+  SortTableToFile(SortedDocketFile(), {"日期"}, {true}, Durability::kScratch);
+  OpenTable(SortedDocketFile(), SortedDocketAlias(), Durability::kScratch);
   const int records = GetRecordCount();
   SetGridRowCount(W::高级表格1, records + 1);
   SetGridColumnCount(W::高级表格1, GetFieldCount() + 1);

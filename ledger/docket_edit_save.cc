@@ -70,7 +70,7 @@ std::vector<Value> RowValues(int row, bool out) {
 
 // True when the closed sorted copy opens as a table; it is closed again.
 bool SortedCopyIsTable() {
-  if (!OpenTable(SortedDocketFile(), SortedDocketAlias())) return false;
+  if (!OpenTable(SortedDocketFile(), SortedDocketAlias(), Durability::kScratch)) return false;
   CloseTable(SortedDocketAlias());
   return true;
 }

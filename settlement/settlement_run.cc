@@ -21,6 +21,8 @@ constexpr const char* kDocketAlias = "出租数据";
 constexpr const char* kSortedAlias = "出租单临时数据";
 constexpr const char* kNoDockets = "没有出租回收数据";
 constexpr int kDocketsField = 12;
+// The run's copies are rebuilt at every run and deleted at its end: never synced.
+constexpr Durability kScratch = Durability::kScratch;
 constexpr int kRowsPerDocket = 6, kSpareRows = 10;
 
 std::string DocketFile() { return RunPath("出租数据.rdb"); }
@@ -53,15 +55,15 @@ void RemoveWorkingFiles() {
 // Writes the dockets out, opens them and a copy sorted by date, which becomes the current
 // table (the unsorted table when the copy cannot be made). False when there is no table.
 bool OpenWorkingDockets(const ByteSet& dockets) {
-  if (ui::GetSelectedIndex(W::组合框1) < 0 || !WriteBinaryToFile(DocketFile(), dockets) ||
-      !OpenTable(DocketFile(), kDocketAlias)) {
+  if (ui::GetSelectedIndex(W::组合框1) < 0 || !WriteBinaryToFile(DocketFile(), dockets, kScratch) ||
+      !OpenTable(DocketFile(), kDocketAlias, kScratch)) {
     RemoveWorkingFiles();
     ShowMessageBox(kNoDockets);
     return false;
   }
-  if (!SortTableToFile(SortedFile(), {"日期"}, {true}))
+  if (!SortTableToFile(SortedFile(), {"日期"}, {true}, kScratch))
     ShowMessageBox("结算窗口按钮1排序数据库失败");
-  if (!OpenTable(SortedFile(), kSortedAlias)) {
+  if (!OpenTable(SortedFile(), kSortedAlias, kScratch)) {
     ShowMessageBox("结算窗口按钮1打开数据库失败");
     SelectTable(kDocketAlias);
   }
