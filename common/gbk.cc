@@ -87,11 +87,19 @@ std::vector<std::string_view> Utf8Units(std::string_view text) {
   return units;
 }
 
+// True when every byte is ASCII, which reads the same in UTF-8 and in GBK.
+bool IsAscii(std::string_view s) {
+  for (unsigned char c : s)
+    if (c >= 0x80) return false;
+  return true;
+}
+
 }  // namespace
 
 // Bytes that are not well-formed UTF-8 pass through unchanged: that is how a half character
 // cut off by TextRight is kept, so it comes back as the same GBK byte.
 std::string ToGbk(std::string_view utf8) {
+  if (IsAscii(utf8)) return std::string(utf8);
   std::string out;
   size_t run = 0, i = 0;
   while (i < utf8.size()) {
@@ -108,6 +116,7 @@ std::string ToGbk(std::string_view utf8) {
 }
 
 std::string FromGbk(std::string_view gbk) {
+  if (IsAscii(gbk)) return std::string(gbk);
   thread_local Converter from_gbk("UTF-8", "GBK");
   return from_gbk.Run(gbk, [](std::string_view, int error, std::string* out) {
     if (error == EINVAL) return size_t{0};  // a lone lead byte at the end

@@ -6,6 +6,10 @@
 #include <vector>
 
 namespace table_internal {
+
+LastOutcome g_last_outcome;
+TableFile* g_current_table = nullptr;
+
 namespace {
 
 struct OpenTable {
@@ -16,9 +20,6 @@ struct OpenTable {
 
 struct State {
   std::vector<OpenTable> tables;
-  TableFile* current = nullptr;
-  TableStatus status = TableStatus::kOk;
-  std::string text;
 };
 
 State& S() {
@@ -48,10 +49,8 @@ int FindAlias(const std::string& alias) {
 
 }  // namespace
 
-TableFile* CurrentTable() { return S().current; }
-
 void AddOpenTable(std::unique_ptr<TableFile> table, const std::string& alias) {
-  S().current = table.get();
+  g_current_table = table.get();
   std::string key = PathKey(table->path());
   S().tables.push_back({alias, key, std::move(table)});
 }
@@ -65,7 +64,7 @@ bool IsFileOpen(const std::string& path) {
 bool SelectOpenTable(const std::string& alias) {
   int i = FindAlias(alias);
   if (i < 0) return false;
-  S().current = S().tables[static_cast<size_t>(i)].table.get();
+  g_current_table = S().tables[static_cast<size_t>(i)].table.get();
   return true;
 }
 
@@ -73,26 +72,26 @@ bool CloseOpenTable(const std::string& alias) {
   auto& v = S().tables;
   auto it = alias.empty()
                 ? std::find_if(v.begin(), v.end(),
-                               [](const OpenTable& t) { return t.table.get() == S().current; })
+                               [](const OpenTable& t) { return t.table.get() == g_current_table; })
                 : (FindAlias(alias) < 0 ? v.end() : v.begin() + FindAlias(alias));
   if (it == v.end()) return false;
-  if (it->table.get() == S().current) S().current = nullptr;
+  if (it->table.get() == g_current_table) g_current_table = nullptr;
   v.erase(it);
   return true;
 }
 
 void CloseEveryTable() {
   S().tables.clear();
-  S().current = nullptr;
+  g_current_table = nullptr;
 }
 
 bool SetStatus(TableStatus status, const char* text) {
-  S().status = status;
-  if (*text || !S().text.empty()) S().text = text;
+  g_last_outcome.status = status;
+  g_last_outcome.text = text;
   return status == TableStatus::kOk;
 }
 
-int LastStatus() { return static_cast<int>(S().status); }
-const std::string& LastStatusText() { return S().text; }
+int LastStatus() { return static_cast<int>(g_last_outcome.status); }
+const std::string& LastStatusText() { return g_last_outcome.text; }
 
 }  // namespace table_internal

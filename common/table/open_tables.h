@@ -8,8 +8,9 @@
 
 namespace table_internal {
 
+extern TableFile* g_current_table;
 // The current table, or nullptr when none is.
-TableFile* CurrentTable();
+inline TableFile* CurrentTable() { return g_current_table; }
 // Adds an opened table under alias and makes it current.
 void AddOpenTable(std::unique_ptr<TableFile> table, const std::string& alias);
 // Whether a table of that file (full path, letter case not significant) is open.
@@ -20,10 +21,22 @@ bool SelectOpenTable(const std::string& alias);
 bool CloseOpenTable(const std::string& alias);
 void CloseEveryTable();
 
-// Remembers the status of the operation now ending; returns whether it is kOk.
-bool SetStatus(TableStatus status, const char* text = "");
+// The status of the last operation and the text of a programming error it met ("" when none).
+struct LastOutcome {
+  TableStatus status = TableStatus::kOk;
+  std::string text;
+};
+extern LastOutcome g_last_outcome;
+
+// Remembers the status of the operation now ending; returns whether it is kOk. Inline: every
+// field read sets it.
+inline bool SetStatus(TableStatus status) {
+  g_last_outcome.status = status;
+  if (!g_last_outcome.text.empty()) g_last_outcome.text.clear();
+  return status == TableStatus::kOk;
+}
+bool SetStatus(TableStatus status, const char* text);
 int LastStatus();
-// The text of a programming error met by the last operation ("" when none).
 const std::string& LastStatusText();
 
 }  // namespace table_internal

@@ -13,13 +13,14 @@ constexpr size_t kMaxHeld = size_t{64} << 20;  // beyond this the cache starts o
 }  // namespace
 
 void RecordCache::Reset(int32_t record_size) {
+  Forget();
   chunks_.clear();
   held_ = 0;
   record_size_ = record_size;
   per_chunk_ = std::max(1, table_format::kChunkBytes / record_size);
 }
 
-const uint8_t* RecordCache::Find(int32_t slot) const {
+const uint8_t* RecordCache::Locate(int32_t slot) const {
   size_t c = static_cast<size_t>(slot / per_chunk_);
   int32_t k = slot % per_chunk_;
   if (c >= chunks_.size() || k >= chunks_[c].slots) return nullptr;
@@ -32,6 +33,7 @@ const uint8_t* RecordCache::Load(File* file, uint64_t data_start, int32_t slot, 
   int32_t n = std::min(per_chunk_, count - first);
   size_t want = static_cast<size_t>(n) * static_cast<size_t>(record_size_);
   if (held_ + want > kMaxHeld) Reset(record_size_);
+  Forget();
   if (chunks_.size() <= c) chunks_.resize(c + 1);
   Chunk& chunk = chunks_[c];
   held_ -= chunk.bytes.size();
@@ -49,6 +51,7 @@ void RecordCache::Wrote(int32_t slot, const uint8_t* record) {
   size_t c = static_cast<size_t>(slot / per_chunk_);
   int32_t k = slot % per_chunk_;
   if (c >= chunks_.size()) return;
+  Forget();
   Chunk& chunk = chunks_[c];
   size_t rs = static_cast<size_t>(record_size_);
   if (k < chunk.slots) {
