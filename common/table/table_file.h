@@ -59,6 +59,8 @@ class TableFile {
 
  private:
   TableFile() = default;
+  TableStatus CheckAndMend(const std::string& path);
+  bool HasDeletedRecords();
   TableStatus ReadHead(int64_t size);
   TableStatus Repair(int64_t size);
   TableStatus ClearDanglingChains();

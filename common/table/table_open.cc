@@ -85,27 +85,45 @@ std::unique_ptr<TableFile> TableFile::Open(const std::string& path, Durability d
     *status = TableStatus::kMissing;
     return nullptr;
   }
-  int64_t size = t->file_->Size();
-  RangeLock lock(t->file_.get(), tf::kCountOffset, t->writable_ ? 8 : 0);
-  *status = !lock.held() ? TableStatus::kLocked
-            : size < 0   ? TableStatus::kIoError
-                         : t->ReadHead(size);
+  *status = t->CheckAndMend(path);
   if (*status != TableStatus::kOk) return nullptr;
-  t->cache_.Reset(t->record_size_);
-  bool chains = false;
-  for (const auto& f : t->fields_) chains = chains || tf::IsChainType(f.type);
-  // Every check comes before the first write: a refused table is not touched.
-  if (chains) {
-    t->companion_ = CompanionFile::Open(CompanionPath(path), t->version_, t->durable_);
-    if (!t->companion_) {
-      *status = TableStatus::kInvalid;
-      return nullptr;
-    }
-  }
-  *status = t->Repair(size);
-  if (*status == TableStatus::kOk && chains) *status = t->ClearDanglingChains();
+  // A record marked deleted in a kept table is a delete cut off before its purge (the programs
+  // always purge right after a delete): the purge is made now. Left in place, the record would
+  // read as live and then vanish, with whatever was stored into it since, at the next purge.
+  if (t->writable_ && t->durable_ && t->HasDeletedRecords()) t->Purge();
   t->position = 0;
-  return *status == TableStatus::kOk ? std::move(t) : nullptr;
+  return t;
+}
+
+// The checks of an open, then (only once all have passed) the mending of a cut-off file and
+// of dangling byte sets. The size is taken under the lock: another holder's append in between
+// would otherwise look like a record cut short.
+TableStatus TableFile::CheckAndMend(const std::string& path) {
+  RangeLock lock(file_.get(), tf::kCountOffset, writable_ ? 8 : 0);
+  int64_t size = file_->Size();
+  TableStatus st = !lock.held() ? TableStatus::kLocked
+                   : size < 0   ? TableStatus::kIoError
+                                : ReadHead(size);
+  if (st != TableStatus::kOk) return st;
+  cache_.Reset(record_size_);
+  bool chains = false;
+  for (const auto& f : fields_) chains = chains || tf::IsChainType(f.type);
+  if (chains) {
+    companion_ = CompanionFile::Open(CompanionPath(path), version_, durable_);
+    if (!companion_) return TableStatus::kInvalid;
+  }
+  st = Repair(size);
+  if (st == TableStatus::kOk && chains) st = ClearDanglingChains();
+  return st;
+}
+
+bool TableFile::HasDeletedRecords() {
+  for (int32_t slot = 0; slot < count_; ++slot) {
+    TableStatus st;
+    const uint8_t* rec = Record(slot, &st);
+    if (rec && tf::GetI32(rec) < 0) return true;
+  }
+  return false;
 }
 
 TableStatus TableFile::ReadHead(int64_t size) {
