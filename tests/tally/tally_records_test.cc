@@ -1,5 +1,8 @@
 // Saved tallies: the closing check (save on OK, nothing on Cancel, no question for a saved or
 // empty tally), the stored record, the list window, reloading, deleting one and all.
+#include <cstring>
+#include <functional>
+
 #include "common/grid/grid_file.h"
 #include "tests/tally/tally_test_base.h"
 
@@ -190,21 +193,56 @@ TEST_F(TallyRecordsTest, ReloadingSelectsTheSavedLayout) {
   RunTallybench();
 }
 
+// The template's samples name blocks 1, 17 and 33, the first that saved tallies take. Whatever
+// the folder held before the start (nothing; both files copied from an earlier install; a
+// table with its samples and an older tally, whose companion is missing and written anew), a
+// sample never shows a saved tally's grid, and deleting one never frees that grid.
 TEST_F(TallyRecordsTest, SampleTalliesNeverShowOrFreeASavedTallysGrid) {
-  SaveTypedTally();
-  const ByteSet saved = Tallies()[3].grid;
-  OpenRecords()
-      .ChooseListItem(R::TallyRecordList, 0, true)
-      .Do([] { EXPECT_EQ(Rows(), 1); })
-      .ChooseListItem(R::TallyRecordList, 0, false)
-      .ChooseMenu(R::删除本条);
-  AskDelete(kPressYes).Close(R::self);
-  CloseQuietly();
-  RunTallybench();
-  const auto tallies = Tallies();
-  ASSERT_EQ(tallies.size(), 3u);
-  EXPECT_TRUE(tallies[0].grid.empty());
-  EXPECT_EQ(tallies[2].grid, saved);
+  auto stored = FindAsset("码单数据库.rdb");
+  const ByteSet tmpl(stored.begin(), stored.end());
+  ByteSet with_older = tmpl;  // a fourth record, copied from the third, naming block 5
+  with_older.insert(with_older.end(), tmpl.end() - 61, tmpl.end());
+  auto put = [&](size_t at, int32_t v) { std::memcpy(with_older.data() + at, &v, 4); };
+  put(16, 4);
+  put(20, 5);
+  put(tmpl.size(), 4);
+  put(tmpl.size() + 24, 5);
+  struct Case {
+    const char* folder;
+    std::function<void()> before;
+  } cases[] = {
+      {"empty", [] {}},
+      {"copied from an earlier install", [this] { WriteTemplates(); }},
+      {"companion missing",
+       [&] { ASSERT_TRUE(WriteBinaryToFile(RunPath("码单数据库.rdb"), with_older)); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.folder);
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directory(dir_);
+    c.before();
+    SaveTypedTally();
+    const ByteSet saved = Tallies().back().grid;
+    ASSERT_FALSE(saved.empty());
+    OpenRecords()
+        .ChooseListItem(R::TallyRecordList, 0, true)
+        .Do([] { EXPECT_EQ(Rows(), 1); })
+        .ChooseListItem(R::TallyRecordList, 0, false)
+        .ChooseMenu(R::删除本条);
+    AskDelete(kPressYes).Close(R::self);
+    CloseQuietly();
+    RunTallybench();
+    script_.TypeCell(G, 1, 1, "7");  // a second tally, saved after the delete
+    CloseAnswering(kPressOk);
+    RunTallybench();
+    const auto tallies = Tallies();
+    ASSERT_GE(tallies.size(), 4u);
+    for (size_t i = 0; i + 2 < tallies.size(); ++i) EXPECT_TRUE(tallies[i].grid.empty()) << i;
+    EXPECT_EQ(tallies[tallies.size() - 2].grid, saved);
+    GridModel second;
+    ASSERT_TRUE(ImportGrid(&second, tallies.back().grid));
+    EXPECT_EQ(second.CellText(1, 1), "7");
+  }
 }
 
 TEST_F(TallyRecordsTest, ADoubleClickHandlerWithoutASelectionLoadsNothing) {
