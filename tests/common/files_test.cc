@@ -8,6 +8,7 @@
 
 #include "common/env.h"
 #include "tests/common/fake_platform.h"
+#include "tests/common/fault_env.h"
 #include "tests/common/scratch_folder.h"
 
 namespace {
@@ -67,6 +68,89 @@ TEST_F(FilesTest, CopyOverwritesTheTarget) {
   ASSERT_TRUE(CopyDiskFile(dir_.File("a"), dir_.File("b")));
   EXPECT_EQ(ReadFileToBinary(dir_.File("b")), Bytes("new contents"));
   EXPECT_EQ(ReadFileToBinary(dir_.File("a")), Bytes("new contents"));
+}
+
+// The real file system, noting each write's size and, in order, the syncs and renames.
+class CopyWatch : public Env {
+ public:
+  size_t largest_write = 0;
+  std::vector<std::string> steps;  // "sync", "rename", "sync folder"
+
+  std::unique_ptr<File> Open(const std::string& path, OpenMode mode) override {
+    auto f = PosixEnv()->Open(path, mode);
+    return f ? std::make_unique<Watched>(std::move(f), this) : nullptr;
+  }
+  bool Exists(const std::string& p) override { return PosixEnv()->Exists(p); }
+  bool IsDirectory(const std::string& p) override { return PosixEnv()->IsDirectory(p); }
+  bool MakeDirectory(const std::string& p) override { return PosixEnv()->MakeDirectory(p); }
+  bool Remove(const std::string& p) override { return PosixEnv()->Remove(p); }
+  bool Rename(const std::string& a, const std::string& b) override {
+    steps.push_back("rename");
+    return PosixEnv()->Rename(a, b);
+  }
+  bool SyncDirectory(const std::string& p) override {
+    steps.push_back("sync folder");
+    return PosixEnv()->SyncDirectory(p);
+  }
+
+ private:
+  class Watched : public File {
+   public:
+    Watched(std::unique_ptr<File> f, CopyWatch* w) : f_(std::move(f)), w_(w) {}
+    bool ReadAt(uint64_t o, void* b, size_t n, size_t* got) override {
+      return f_->ReadAt(o, b, n, got);
+    }
+    bool WriteAt(uint64_t o, const void* b, size_t n) override {
+      w_->largest_write = std::max(w_->largest_write, n);
+      return f_->WriteAt(o, b, n);
+    }
+    bool Truncate(uint64_t s) override { return f_->Truncate(s); }
+    bool Sync() override {
+      w_->steps.push_back("sync");
+      return f_->Sync();
+    }
+    int64_t Size() override { return f_->Size(); }
+    bool Lock(uint64_t o, uint64_t l, int t) override { return f_->Lock(o, l, t); }
+    bool Unlock(uint64_t o, uint64_t l) override { return f_->Unlock(o, l); }
+
+   private:
+    std::unique_ptr<File> f_;
+    CopyWatch* w_;
+  };
+};
+
+// The backup's copy: read and written a piece at a time (its memory does not grow with the
+// file), synced before it takes the target's name, the folder synced after; a copy cut off by
+// a failed write leaves the target as it was and no temporary file.
+TEST_F(FilesTest, CopyGoesInPiecesAndReplacesTheTargetDurably) {
+  ByteSet big(3 * 1024 * 1024 + 777);
+  for (size_t i = 0; i < big.size(); ++i) big[i] = static_cast<uint8_t>(i * 31 + i / 4096);
+  ASSERT_TRUE(WriteBinaryToFile(dir_.File("合同.rdt"), big));
+  ASSERT_TRUE(WriteBinaryToFile(dir_.File("copy.rdt"), Bytes("the earlier backup")));
+  for (int n = 1;; ++n) {
+    SCOPED_TRACE(n);
+    bool ok;
+    {
+      ScopedFaultEnv env;
+      env->FailWrite(n);
+      ok = CopyDiskFile(dir_.File("合同.rdt"), dir_.File("copy.rdt"));
+    }
+    std::vector<std::string> names;
+    ASSERT_TRUE(PosixEnv()->ListDirectory(dir_.path(), &names));
+    EXPECT_EQ(names.size(), 2u);
+    if (ok) break;
+    EXPECT_EQ(ReadFileToBinary(dir_.File("copy.rdt")), Bytes("the earlier backup"));
+    ASSERT_LT(n, 20);
+  }
+  EXPECT_EQ(ReadFileToBinary(dir_.File("copy.rdt")), big);
+  CopyWatch watch;
+  SetCurrentEnv(&watch);
+  bool copied = CopyDiskFile(dir_.File("合同.rdt"), dir_.File("copy2.rdt"));
+  SetCurrentEnv(nullptr);
+  ASSERT_TRUE(copied);
+  EXPECT_EQ(ReadFileToBinary(dir_.File("copy2.rdt")), big);
+  EXPECT_LE(watch.largest_write, size_t{1} << 20);
+  EXPECT_EQ(watch.steps, (std::vector<std::string>{"sync", "rename", "sync folder"}));
 }
 
 TEST_F(FilesTest, FoldersAndDelete) {

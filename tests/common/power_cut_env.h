@@ -412,6 +412,7 @@ class CutReplay {
   // must read as the outcome of a number of steps from those acknowledged before the cut to
   // those begun before it.
   void Replay(int random, uint32_t seed = 1) {
+    EXPECT_NE(outcomes_.front(), outcomes_.back()) << "the run changed nothing that is read";
     for (size_t at = 0; at <= env_.Recorded(); ++at) {
       LoseAll lose;
       Check(at, lose, "all unsynced lost");

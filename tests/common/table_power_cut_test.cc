@@ -4,8 +4,10 @@
 // table opens, each record holds its old or its new value whole, nothing acknowledged before
 // the cut is lost and nothing is there twice.
 #include <functional>
+#include <map>
 #include <sstream>
 
+#include "common/files.h"
 #include "common/ini.h"
 #include "common/text.h"
 #include "tests/common/power_cut_env.h"
@@ -269,6 +271,31 @@ TEST_F(TablePowerCutTest, DocketEditSave) {
   replay.Step(save(2, 1));
   replay.Step(save(1, 19));
   Replay(400);
+}
+
+// The backup at exit: a folder made for the exit's stamp, the two contract files copied into
+// it. Each copy is there whole or not at all; one acknowledged is never lost.
+TEST_F(TablePowerCutTest, BackupCopies) {
+  const std::map<std::string, ByteSet> sources = {{"合同.rdb", Pattern(70000, 1)},
+                                                  {"合同.rdt", Pattern(300000, 2)}};
+  for (const auto& [name, bytes] : sources) ASSERT_TRUE(ReplaceFileDurably(Path(name), bytes));
+  const std::string stamp = Run("2024年5月6日9时30分");
+  CutReplay& replay = Record([sources](const std::string& folder) {
+    const std::string stamp = folder + "/2024年5月6日9时30分";
+    if (!CurrentEnv()->IsDirectory(stamp)) return std::string("no folder");
+    std::string out;
+    for (const auto& [name, bytes] : sources) {
+      ByteSet b;
+      out += name + (!ReadWholeFile(stamp + "/" + name, &b) ? " none "
+                     : b == bytes                           ? " whole "
+                                                            : " torn ");
+    }
+    return out;
+  });
+  replay.Step([&] { return MakeDirectory(stamp); });
+  for (const char* name : {"合同.rdb", "合同.rdt"})
+    replay.Step([&] { return CopyDiskFile(Path(name), stamp + "/" + name); });
+  Replay(300);
 }
 
 }  // namespace
