@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "common/env.h"
-#include "platform/platform.h"
+#include "common/platform.h"
 
 namespace {
 

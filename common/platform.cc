@@ -1,4 +1,4 @@
-#include "platform/platform.h"
+#include "common/platform.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "common/env.h"
-#include "platform/platform.h"
+#include "common/platform.h"
 
 namespace {
 

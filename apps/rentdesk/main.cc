@@ -1,6 +1,6 @@
 // rentdesk: the rental ledger.
+#include "common/platform.h"
 #include "ledger/program_entry.h"
-#include "platform/platform.h"
 #include "platform/qt/qt_platform.h"
 
 int main(int argc, char** argv) {
