@@ -94,6 +94,10 @@ void SetRunDirectoryForTests(const std::string& folder) {
   RunDirectoryOverride() = f;
 }
 
+std::string RunPath(const std::string& name) { return GetRunDirectory() + "/" + name; }
+
+std::string SettingsFilePath() { return RunPath("配置.ini"); }
+
 std::string GetHomeDirectory() {
   const char* home = std::getenv("HOME");
   std::string folder = home ? home : "";
