@@ -6,6 +6,7 @@
 
 #include "common/dates.h"
 #include "common/grid/grid_ops.h"
+#include "common/quantities.h"
 #include "common/table/table.h"
 #include "common/text.h"
 
@@ -64,7 +65,7 @@ int FindFreeContractSerial() {
     GoToRecord(i);
     const double v = ToNumber(ReadField(11));
     const double whole = std::round(v);
-    if (std::fabs(v - whole) <= 1e-7 && whole >= 1 && whole <= n + 1) {
+    if (std::fabs(v - whole) <= kTolerance && whole >= 1 && whole <= n + 1) {
       used[static_cast<size_t>(whole)] = true;
     }
   }

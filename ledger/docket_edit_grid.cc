@@ -5,6 +5,7 @@
 #include "common/dates.h"
 #include "common/files.h"
 #include "common/grid/grid_ops.h"
+#include "common/quantities.h"
 #include "common/table/table.h"
 #include "common/text.h"
 #include "ledger/docket_edit.h"
@@ -13,7 +14,6 @@ namespace {
 
 using W = DocketEditWindow;
 
-constexpr double kTolerance = 1e-7;
 constexpr const char* kOut = "出库";
 constexpr const char* kReturn = "入库";
 

@@ -8,6 +8,7 @@
 #include "common/grid/grid_ops.h"
 #include "common/ini.h"
 #include "common/message_box.h"
+#include "common/quantities.h"
 #include "common/table/table.h"
 #include "common/text.h"
 #include "tally/tally_compute.h"
@@ -18,7 +19,6 @@ namespace {
 
 using W = TallyWindow;
 constexpr ui::GridRef G = W::TallyGrid;
-constexpr double kTolerance = 1e-7;
 
 Value Field(const char* name) { return ReadField(std::string(name)); }
 
