@@ -9,6 +9,7 @@
 #include "common/grid/grid_ops.h"
 #include "common/message_box.h"
 #include "common/quantities.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/text.h"
 #include "ledger/contract_pick_dockets.h"
@@ -18,8 +19,6 @@
 namespace {
 
 using W = DocketEditWindow;
-
-constexpr int kDocketsField = 12;  // the contract's 数据
 
 struct NegativeBalanceText {
   const char* prefix;
@@ -81,7 +80,7 @@ bool StoreSortedCopy() {
   const bool readable = !bytes.empty() && SortedCopyIsTable();
   SelectTable("合同");
   GoToRecord(PickedContract.record);
-  return readable && WriteField(kDocketsField, bytes);
+  return readable && WriteField(kContractDockets.number, bytes);
 }
 
 }  // namespace

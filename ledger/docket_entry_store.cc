@@ -8,6 +8,7 @@
 #include "common/grid/grid_ops.h"
 #include "common/message_box.h"
 #include "common/quantities.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/text.h"
 #include "ledger/contract_pick_dockets.h"
@@ -41,7 +42,8 @@ std::array<double, kMaterialCount> OnRentBalances() {
   const int n = GetRecordCount();
   for (int i = 1; i <= n; ++i) {
     GoToRecord(i);
-    for (int m = 0; m < kMaterialCount; ++m) balance[m] += ToNumber(ReadField(4 + m));
+    for (int m = 0; m < kMaterialCount; ++m)
+      balance[m] += ToNumber(ReadField(kDocketQuantities[m].number));
   }
   return balance;
 }

@@ -9,6 +9,7 @@
 #include "common/ini.h"
 #include "common/message_box.h"
 #include "common/quantities.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/text.h"
 #include "tally/tally_compute.h"
@@ -20,13 +21,13 @@ namespace {
 using W = TallyWindow;
 constexpr ui::GridRef G = W::TallyGrid;
 
-Value Field(const char* name) { return ReadField(std::string(name)); }
+Value Field(const RecordField& field) { return ReadField(field.name); }
 
 // The current record holds the tally on screen: same date text, metres and fasteners.
 bool CurrentRecordMatches(const std::string& sheet_date) {
-  return ToText(Field("日期")) == sheet_date &&
-         std::fabs(LastTotalMetres - ToNumber(Field("钢管"))) <= kTolerance &&
-         std::fabs(LastFastenerCount - ToNumber(Field("扣件"))) <= kTolerance;
+  return ToText(Field(kTallyDate)) == sheet_date &&
+         std::fabs(LastTotalMetres - ToNumber(Field(kTallyMetres))) <= kTolerance &&
+         std::fabs(LastFastenerCount - ToNumber(Field(kTallyFasteners))) <= kTolerance;
 }
 
 bool TallyIsSaved() {

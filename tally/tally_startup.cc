@@ -2,6 +2,7 @@
 #include "common/files.h"
 #include "common/grid/grid_ops.h"
 #include "common/ini.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/table/templates.h"
 #include "common/text.h"
@@ -19,7 +20,7 @@ constexpr const char* kCompanionName = "码单数据库.RDT";
 // The layout of the last saved tally (double when there is none).
 int LastSavedLayout() {
   GoToRecord(GetRecordCount());
-  const Value single = ReadField(std::string("单双"));
+  const Value single = ReadField(kTallySingleLayout.name);
   const bool* flag = std::get_if<bool>(&single);
   return flag && *flag ? 1 : 0;
 }
