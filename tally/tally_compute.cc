@@ -4,6 +4,7 @@
 #include "common/dates.h"
 #include "common/grid/grid_ops.h"
 #include "common/text.h"
+#include "tally/length_classes.h"
 #include "tally/tally_window.h"
 
 namespace {
@@ -11,8 +12,6 @@ namespace {
 using W = TallyWindow;
 constexpr ui::GridRef G = W::TallyGrid;
 
-constexpr double kFirstLength = 0.8;
-constexpr double kLengthStep = 0.1;
 constexpr double kPipeMetresPerTonne = 260;
 constexpr double kFastenersPerTonne = 1000;
 

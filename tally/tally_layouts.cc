@@ -3,6 +3,7 @@
 #include "common/dates.h"
 #include "common/grid/grid_ops.h"
 #include "common/text.h"
+#include "tally/length_classes.h"
 #include "tally/tally_window.h"
 
 namespace {
@@ -10,8 +11,6 @@ namespace {
 using W = TallyWindow;
 constexpr ui::GridRef G = W::TallyGrid;
 
-constexpr double kFirstLength = 0.8;
-constexpr double kLengthStep = 0.1;
 constexpr int kCountType = 2;
 constexpr int kCentred = 2;
 
@@ -40,7 +39,7 @@ void BuildTallyGrid() {
 }
 
 void BuildDoubleLayoutGrid() {
-  double left = kFirstLength, right = 3.5;
+  double left = kFirstLength, right = kRightGroupFirstLength;
   const char* titles[] = {"钢管根数", "钢管米数", "钢管型号", "钢管根数", "钢管米数"};
   for (int c = 1; c <= 5; ++c) InsertGridColumn(G, titles[c - 1], c);
   SetGridCellData(G, 0, 0, 1, std::string("钢管型号"));
