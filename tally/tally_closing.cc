@@ -69,7 +69,7 @@ void TallyWindow_OnDestroy() {
   if (!saved && anything && ShowMessageBox("是否需要保存码单。", kMbOkCancel) == kIdOk) {
     SaveTallyRecord();
   }
-  WriteIniItem(TallySettingsPath(), "config", "价格", ui::GetText(W::HandlingFeeBox));
+  WriteIniItem(SettingsFilePath(), "config", "价格", ui::GetText(W::HandlingFeeBox));
 }
 
 void SaveTallyRecord() {

@@ -47,16 +47,13 @@ int LayoutIsSingle = 0;
 double LastTotalMetres = 0;
 double LastFastenerCount = 0;
 
-std::string TallySettingsPath() { return GetRunDirectory() + "/配置.ini"; }
-std::string TallyTablePath() { return GetRunDirectory() + "/" + kTableName; }
-
 void TallyWindow_OnCreated() {
-  WriteIniItem(TallySettingsPath(), "版本号", "tallybench", "3.0");
-  const bool fresh = !FileExists(TallyTablePath());
-  WriteTemplateIfMissing(TallyTablePath(), kTableName);
-  WriteTemplateIfMissing(GetRunDirectory() + "/" + kCompanionName, kCompanionName);
-  if (OpenTable(TallyTablePath(), "") && fresh) DetachSampleGrids();
-  ui::SetText(W::HandlingFeeBox, ReadIniItem(TallySettingsPath(), "config", "价格"));
+  WriteIniItem(SettingsFilePath(), "版本号", "tallybench", "3.0");
+  const bool fresh = !FileExists(RunPath(kTableName));
+  WriteTemplateIfMissing(RunPath(kTableName), kTableName);
+  WriteTemplateIfMissing(RunPath(kCompanionName), kCompanionName);
+  if (OpenTable(RunPath(kTableName), "") && fresh) DetachSampleGrids();
+  ui::SetText(W::HandlingFeeBox, ReadIniItem(SettingsFilePath(), "config", "价格"));
   LayoutIsSingle = LastSavedLayout();
   SelectLayoutOption(LayoutIsSingle == 1);
   BuildTallyGrid();

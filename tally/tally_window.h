@@ -52,10 +52,6 @@ extern int LayoutIsSingle;
 extern double LastTotalMetres;
 extern double LastFastenerCount;
 
-// The settings file of the run directory and the tally table's path there.
-std::string TallySettingsPath();
-std::string TallyTablePath();
-
 // Start-up: version, templates, the tally table, the price, the last layout, the grid.
 void TallyWindow_OnCreated();
 // The grid follows the window's client height.
