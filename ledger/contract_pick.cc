@@ -54,8 +54,8 @@ void SeedEmptyDockets() {
 
 // Opens the docket window that DocketMode asks for.
 void OpenDocketWindowForMode() {
-  if (DocketMode == 0) ui::LoadWindow(DocketEntryWindowDecl(), true);
-  if (DocketMode == 1) ui::LoadWindow(DocketEditWindowDecl(), true);
+  if (DocketMode == DocketModeValue::kEntry) ui::LoadWindow(DocketEntryWindowDecl(), true);
+  if (DocketMode == DocketModeValue::kEdit) ui::LoadWindow(DocketEditWindowDecl(), true);
 }
 
 }  // namespace

@@ -31,10 +31,10 @@ void BuildTallyGrid() {
   SetGridColumnCount(G, 1);
   if (ui::GetChecked(W::DoubleLayoutOption)) {
     BuildDoubleLayoutGrid();
-    LayoutIsSingle = 0;
+    LayoutIsSingle = false;
   } else {
     BuildSingleLayoutGrid();
-    LayoutIsSingle = 1;
+    LayoutIsSingle = true;
   }
 }
 

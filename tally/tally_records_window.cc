@@ -103,11 +103,11 @@ void TallyRecordsWindow_OnListDoubleClick() {
   GoToRecord(k + 1);
   const ByteSet bytes = GridBytes();
   const Value single = Field(kTallySingleLayout);
-  LayoutIsSingle = std::get_if<bool>(&single) && std::get<bool>(single) ? 1 : 0;
+  LayoutIsSingle = std::get_if<bool>(&single) && std::get<bool>(single);
   SetGridRowCount(W::TallyGrid, 1);
   SetGridColumnCount(W::TallyGrid, 1);
   ui::SetText(W::UnitNameBox, ToText(Field(kTallyUnitName)));
-  SelectLayoutOption(LayoutIsSingle == 1);
+  SelectLayoutOption(LayoutIsSingle);
   LoadGridFile(bytes);
   RecomputeTally();
 }

@@ -17,12 +17,12 @@ using W = TallyWindow;
 constexpr const char* kTableName = "码单数据库.rdb";
 constexpr const char* kCompanionName = "码单数据库.RDT";
 
-// The layout of the last saved tally (double when there is none).
-int LastSavedLayout() {
+// True when the last saved tally used the single layout (false when there is none).
+bool LastSavedLayout() {
   GoToRecord(GetRecordCount());
   const Value single = ReadField(kTallySingleLayout.name);
   const bool* flag = std::get_if<bool>(&single);
-  return flag && *flag ? 1 : 0;
+  return flag && *flag;
 }
 
 // The stored template's sample tallies name companion blocks 1, 17 and 33, which lie past
@@ -43,7 +43,7 @@ void SelectLayoutOption(bool single) {
 
 }  // namespace
 
-int LayoutIsSingle = 0;
+bool LayoutIsSingle = false;
 double LastTotalMetres = 0;
 double LastFastenerCount = 0;
 
@@ -55,7 +55,7 @@ void TallyWindow_OnCreated() {
   if (OpenTable(RunPath(kTableName), "") && fresh) DetachSampleGrids();
   ui::SetText(W::HandlingFeeBox, ReadIniItem(SettingsFilePath(), "config", "价格"));
   LayoutIsSingle = LastSavedLayout();
-  SelectLayoutOption(LayoutIsSingle == 1);
+  SelectLayoutOption(LayoutIsSingle);
   BuildTallyGrid();
   ui::SetWindowVisible(W::self, true);
   SetGridPrintDatePosition(W::TallyGrid, 2);

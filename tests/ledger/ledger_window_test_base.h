@@ -35,7 +35,7 @@ class LedgerWindowTest : public RunFolderTest {
     RunFolderTest::SetUp();
     ContractAddMode = 0;
     EditedContractRecord = 0;
-    DocketMode = 0;
+    DocketMode = DocketModeValue::kEntry;
     PickedContract = {};
   }
 

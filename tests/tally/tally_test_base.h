@@ -49,7 +49,7 @@ class TallyTest : public ::testing::Test {
     old_tmp_ = tmp ? tmp : "";
     had_tmp_ = tmp != nullptr;
     setenv("TMPDIR", dir_.c_str(), 1);
-    LayoutIsSingle = 0;
+    LayoutIsSingle = false;
     LastTotalMetres = 0;
     LastFastenerCount = 0;
     SavedGridBytes.clear();
