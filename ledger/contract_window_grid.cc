@@ -27,16 +27,16 @@ constexpr std::array<const char*, 11> kHeaders = {"序号",
 
 // Writes record i (the current record) into grid row i.
 void WriteContractRow(ui::GridRef grid, int i) {
-  SetGridCellData(grid, i, 0, 1, ToText(i));
-  SetGridCellData(grid, i, 1, 1, ReadField(kContractNumber.name));
-  SetGridCellData(grid, i, 2, 1, ReadField(kContractUnitName.name));
+  SetGridCellData(grid, i, 0, kCellContent, ToText(i));
+  SetGridCellData(grid, i, 1, kCellContent, ReadField(kContractNumber.name));
+  SetGridCellData(grid, i, 2, kCellContent, ReadField(kContractUnitName.name));
   const DateTime start = ToDateTime(ReadField(kContractStartDate.number));
-  SetGridCellData(grid, i, 3, 1, ToText(GetDatePart(start)));
-  SetGridCellData(grid, i, 4, 1, ToText(ReadField(kContractMissingScrewPrice.number)));
+  SetGridCellData(grid, i, 3, kCellContent, ToText(GetDatePart(start)));
+  SetGridCellData(grid, i, 4, kCellContent, ToText(ReadField(kContractMissingScrewPrice.number)));
   for (int m = 0; m < kMaterialCount; ++m)
-    SetGridCellData(grid, i, 5 + m, 1, ReadField(kContractRents[m].number));
-  SetGridCellData(grid, i, 9, 1, ReadField(kContractWashPrice.number));
-  SetGridCellData(grid, i, 10, 1, ReadField(kContractRemark.number));
+    SetGridCellData(grid, i, 5 + m, kCellContent, ReadField(kContractRents[m].number));
+  SetGridCellData(grid, i, 9, kCellContent, ReadField(kContractWashPrice.number));
+  SetGridCellData(grid, i, 10, kCellContent, ReadField(kContractRemark.number));
 }
 
 }  // namespace
@@ -50,7 +50,7 @@ void FillContractGrid(ui::GridRef grid) {
   SetGridRowCount(grid, GetRecordCount() + 1);
   SetGridColumnCount(grid, GetFieldCount());
   for (int c = 0; c < static_cast<int>(kHeaders.size()); ++c) {
-    SetGridCellData(grid, 0, c, 1, std::string(kHeaders[c]));
+    SetGridCellData(grid, 0, c, kCellContent, std::string(kHeaders[c]));
   }
   const int n = GetRecordCount();
   for (int i = 1; i <= n; ++i) {

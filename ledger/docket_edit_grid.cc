@@ -28,7 +28,9 @@ constexpr std::array<int, kDocketEditColumns> kWidths = {50,  80,  130, 80, 100,
 
 std::string Cell(int row, int col) { return GetGridCellData(W::高级表格1, row, col); }
 
-void SetCell(int row, int col, const Value& v) { SetGridCellData(W::高级表格1, row, col, 1, v); }
+void SetCell(int row, int col, const Value& v) {
+  SetGridCellData(W::高级表格1, row, col, kCellContent, v);
+}
 
 bool IsQuantityColumn(int col) { return col >= kFirstQuantityColumn && col <= kLastQuantityColumn; }
 

@@ -66,7 +66,7 @@ double SignQuantities(bool out) {
     const double q = CellNumber(row);
     total += q;
     if (!out && q > kTolerance) {
-      SetGridCellData(W::高级表格1, row, kValueColumn, 1, "-" + ToText(q));
+      SetGridCellData(W::高级表格1, row, kValueColumn, kCellContent, "-" + ToText(q));
     }
   }
   return total;

@@ -17,7 +17,9 @@ constexpr int kFontSize = 23;
 constexpr const char* kFontFace = "微软雅黑";
 }  // namespace
 
-void PutCell(int row, int col, const Value& v) { SetGridCellData(kGrid, row, col, 1, v); }
+void PutCell(int row, int col, const Value& v) {
+  SetGridCellData(kGrid, row, col, kCellContent, v);
+}
 
 void PutText(int row, int col, const std::string& text) { PutCell(row, col, Value(text)); }
 

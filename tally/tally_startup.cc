@@ -69,8 +69,10 @@ void TallyWindow_OnResized() {
 
 void TallyWindow_OnFastenerCountChanged() {
   const std::string count = ui::GetText(W::FastenerCountBox);
-  if (ui::GetChecked(W::DoubleLayoutOption)) SetGridCellData(W::TallyGrid, 27, 4, 1, count);
-  if (ui::GetChecked(W::SingleLayoutOption)) SetGridCellData(W::TallyGrid, 54, 1, 1, count);
+  if (ui::GetChecked(W::DoubleLayoutOption))
+    SetGridCellData(W::TallyGrid, 27, 4, kCellContent, count);
+  if (ui::GetChecked(W::SingleLayoutOption))
+    SetGridCellData(W::TallyGrid, 54, 1, kCellContent, count);
 }
 
 void TallyWindow_OnComputeClick() { RecomputeTally(); }
