@@ -76,36 +76,41 @@ struct GateCase {
   bool let_in;
 };
 
-TEST_F(Login, OnlyExactly是AsksForThePassword) {
-  const GateCase cases[] = {
-      {"是", std::nullopt, "", true},    // no password stored: the empty box matches
-      {"是", std::nullopt, "a", false},  // ... and anything typed is refused
-      {"是", "", "", true},
-      {"是 ", "secret", "", true},   // 是 followed by a blank is not 是
-      {"是　", "secret", "", true},  // nor with an ideographic blank
-      {"是。", "secret", "", true},
-      {"否", "secret", "", true},
-      {"", "secret", "", true},
-      {std::nullopt, "secret", "", true},
-      {"是是", "secret", "", true},
-      {"是", "密码", "密码", true},
-  };
-  for (const GateCase& c : cases) {
-    SCOPED_TRACE("使用密码=" + c.use_password.value_or("<none>") + " typed=" + c.typed);
-    TearDown();
-    SetUp();
-    if (c.use_password) Setting("使用密码", *c.use_password);
-    if (c.password) Setting("密码", *c.password);
-    TryPassword(c.typed);
-    if (c.let_in) {
-      ExpectInThenLeave();
-    } else {
-      ExpectRefused(c.typed);
-      MouseDown(LoginWindow::透明标签2);
-    }
-    EXPECT_EQ(Run(), 0);
-  }
+void PrintTo(const GateCase& c, std::ostream* os) {
+  *os << "使用密码=" << c.use_password.value_or("<none>") << " typed=" << c.typed;
 }
+
+const GateCase kGateCases[] = {
+    {"是", std::nullopt, "", true},    // no password stored: the empty box matches
+    {"是", std::nullopt, "a", false},  // ... and anything typed is refused
+    {"是", "", "", true},
+    {"是 ", "secret", "", true},   // 是 followed by a blank is not 是
+    {"是　", "secret", "", true},  // nor with an ideographic blank
+    {"是。", "secret", "", true},
+    {"否", "secret", "", true},
+    {"", "secret", "", true},
+    {std::nullopt, "secret", "", true},
+    {"是是", "secret", "", true},
+    {"是", "密码", "密码", true},
+};
+
+class Gate : public Login, public ::testing::WithParamInterface<GateCase> {};
+
+TEST_P(Gate, OnlyExactly是AsksForThePassword) {
+  const GateCase& c = GetParam();
+  if (c.use_password) Setting("使用密码", *c.use_password);
+  if (c.password) Setting("密码", *c.password);
+  TryPassword(c.typed);
+  if (c.let_in) {
+    ExpectInThenLeave();
+  } else {
+    ExpectRefused(c.typed);
+    MouseDown(LoginWindow::透明标签2);
+  }
+  EXPECT_EQ(Run(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Gate, ::testing::ValuesIn(kGateCases));
 
 TEST_F(Login, LeavingAtTheExitAreaStillBacksUpTheContractFiles) {
   WriteFile(InRun("合同.rdb"), Bytes("contracts of yesterday"));
