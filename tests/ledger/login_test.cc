@@ -138,6 +138,41 @@ TEST_F(Login, TheCloseBoxOfTheLoginEndsTheProgramLikeTheExitArea) {
             Bytes("contracts"));
 }
 
+// The background picture draws the frames of the two boxes and the buttons 登录 and 退出:
+// the boxes and the two areas the clerk clicks must stand exactly over them.
+TEST_F(Login, TheBoxesAndAreasLieOverWhatThePictureDraws) {
+  struct Place {
+    const char* unit;
+    ui::Rect rect;
+    const char* drawn;
+  };
+  const Place places[] = {
+      {"编辑框1", {356, 167, 176, 24}, "the frame right of 用户名"},
+      {"编辑框2", {356, 195, 176, 24}, "the frame right of 密码"},
+      {"透明标签1", {360, 240, 72, 24}, "the button 登录"},
+      {"透明标签2", {442, 239, 72, 24}, "the button 退出"},
+  };
+  Do([&places] {
+    EXPECT_EQ(ui::GetWindowWidth(LoginWindow::kWindow), 640) << "the picture's size";
+    EXPECT_EQ(ui::GetWindowHeight(LoginWindow::kWindow), 431);
+    EXPECT_EQ(ui::GetTitle(LoginWindow::kWindow), "");
+    for (const Place& p : places) {
+      const ui::Unit* u = ui::FindUnit(LoginWindow::kName, p.unit);
+      ASSERT_NE(u, nullptr) << p.unit;
+      EXPECT_EQ((std::vector<int>{u->rect.left, u->rect.top, u->rect.width, u->rect.height}),
+                (std::vector<int>{p.rect.left, p.rect.top, p.rect.width, p.rect.height}))
+          << p.unit << " over " << p.drawn;
+    }
+    // The areas show no text of their own: the picture's buttons read through.
+    EXPECT_EQ(ui::GetText(LoginWindow::透明标签1), "");
+    EXPECT_EQ(ui::GetText(LoginWindow::透明标签2), "");
+    EXPECT_EQ(ui::FindUnit(LoginWindow::编辑框2)->mode, ui::InputMode::kPassword);
+  });
+  MouseDown(LoginWindow::透明标签1);
+  ExpectInThenLeave();
+  EXPECT_EQ(Run(), 0);
+}
+
 TEST_F(Login, TheUserNameBoxIsNeverRead) {
   Type(LoginWindow::编辑框1, "不是经理");
   MouseDown(LoginWindow::透明标签1);
