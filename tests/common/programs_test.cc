@@ -6,7 +6,7 @@
 
 #include "common/files.h"
 #include "tests/common/fake_platform.h"
-#include "tests/common/scoped_env_var.h"
+#include "tests/common/scoped_variable.h"
 #include "tests/common/scratch_folder.h"
 
 namespace {
@@ -76,7 +76,7 @@ TEST_F(ProgramsTest, RunGoesThroughThePlatformWithTheModeClamped) {
 
 TEST_F(ProgramsTest, NoCalculatorMeansNoStart) {
   FakePlatform platform;
-  const ScopedEnvVar path("PATH", dir_.path());
+  const ScopedVariable path("PATH", dir_.path());
   EXPECT_FALSE(RunProgram("calc.exe"));
   EXPECT_FALSE(RunProgram(""));
   EXPECT_TRUE(platform.runs.empty());

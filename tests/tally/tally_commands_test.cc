@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "tests/common/scoped_env_var.h"
+#include "tests/common/scoped_variable.h"
 #include "tests/tally/tally_test_base.h"
 
 namespace {
@@ -184,7 +184,7 @@ TEST_F(TallyCommandsTest, TheCalculatorStartsWithoutWaiting) {
   const std::string bin = dir_ + "/bin";
   std::filesystem::create_directory(bin);
   std::ofstream(bin + "/xcalc") << "#!/bin/sh\n";
-  const ScopedEnvVar path("PATH", bin);
+  const ScopedVariable path("PATH", bin);
   script_.Click(W::按钮5);
   ScriptedPlatform* script = &script_;
   std::vector<ScriptedPlatform::ProgramCall> programs;
@@ -197,7 +197,7 @@ TEST_F(TallyCommandsTest, TheCalculatorStartsWithoutWaiting) {
 }
 
 TEST_F(TallyCommandsTest, AMissingCalculatorIsIgnored) {
-  const ScopedEnvVar path("PATH", dir_);
+  const ScopedVariable path("PATH", dir_);
   script_.Click(W::按钮5);
   CloseQuietly();
   RunTallybench();
