@@ -54,6 +54,9 @@ void TallyWindow_OnCreated() {
   WriteTemplateIfMissing(RunPath(kCompanionName), kCompanionName);
   if (OpenTable(RunPath(kTableName), "") && fresh) DetachSampleGrids();
   ui::SetText(W::HandlingFeeBox, ReadIniItem(SettingsFilePath(), "config", "价格"));
+  // No recompute has run yet on this sheet.
+  LastTotalMetres = 0;
+  LastFastenerCount = 0;
   LayoutIsSingle = LastSavedLayout();
   SelectLayoutOption(LayoutIsSingle);
   BuildTallyGrid();
