@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,15 @@ class Env {
   virtual bool ListDirectory(const std::string& path, std::vector<std::string>* names) {
     return false;
   }
+  // Where the files are, as the running process sees it (common/env_process.cc answers for the
+  // real process; a test env may answer otherwise).
+  // The value of the environment variable name (HOME, TMPDIR, PATH); nullopt when unset.
+  virtual std::optional<std::string> Variable(const std::string& name);
+  // The running program's own file, "" when it cannot be told.
+  virtual std::string ExecutablePath();
+  // path made absolute against the working folder, "." and ".." resolved by name; path itself
+  // when the working folder cannot be told.
+  virtual std::string AbsolutePath(const std::string& path);
 };
 
 // For test programs only: the real file system returns from its syncs at once (a power cut is
