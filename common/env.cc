@@ -16,6 +16,10 @@ namespace {
 
 bool g_skip_syncs = false;
 
+std::string IdentityText(const struct stat& st) {
+  return std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino);
+}
+
 class PosixFile : public File {
  public:
   explicit PosixFile(int fd) : fd_(fd) {}
@@ -65,6 +69,11 @@ class PosixFile : public File {
 
   bool Unlock(uint64_t offset, uint64_t len) override { return SetLock(F_UNLCK, offset, len); }
 
+  std::string Identity() override {
+    struct stat st;
+    return ::fstat(fd_, &st) == 0 ? IdentityText(st) : "";
+  }
+
  private:
   // Open-file-description locks: held per open file, so two opens in one process exclude
   // each other as two processes do.
@@ -106,6 +115,10 @@ class PosixEnvImpl : public Env {
       return nullptr;
     }
     return std::make_unique<PosixFile>(fd);
+  }
+  std::string IdentityOf(const std::string& path) override {
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 ? IdentityText(st) : "";
   }
   bool Exists(const std::string& path) override {
     struct stat st;

@@ -28,6 +28,9 @@ class File {
   // Takes a write lock on [offset, offset+len), waiting up to timeout_ms. False when not had.
   virtual bool Lock(uint64_t offset, uint64_t len, int timeout_ms) = 0;
   virtual bool Unlock(uint64_t offset, uint64_t len) = 0;
+  // Which file on the disk this is (the same text for two opens of one file); "" when it
+  // cannot be told.
+  virtual std::string Identity() { return ""; }
 };
 
 class Env;
@@ -49,6 +52,8 @@ class Env {
   virtual bool Remove(const std::string& path) = 0;
   // Replaces to with from in one step.
   virtual bool Rename(const std::string& from, const std::string& to) = 0;
+  // File::Identity of the file path names now; "" when there is none or it cannot be told.
+  virtual std::string IdentityOf(const std::string& path) { return ""; }
   // Returns once the names in folder path (made, renamed or removed) are on the disk.
   virtual bool SyncDirectory(const std::string& path) { return PosixEnv()->SyncDirectory(path); }
   // The names in folder path (without "." and ".."); false when it cannot be listed.

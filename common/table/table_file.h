@@ -3,12 +3,14 @@
 // window of records read in bulk, and the record operations on it.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "common/env.h"
 #include "common/table/companion_file.h"
+#include "common/table/range_lock.h"
 #include "common/table/record_cache.h"
 #include "common/table/table_format.h"
 #include "common/table/table_status.h"
@@ -65,6 +67,11 @@ class TableFile {
   TableStatus Repair(int64_t size);
   TableStatus ClearDanglingChains();
   TableStatus Reopen();
+  // Takes the header lock; when another holder of the table has put a new file in its place
+  // (a purge), moves onto that file first (TakeUpReplacement).
+  TableStatus LockHead(std::optional<RangeLock>* lock);
+  bool Replaced() const;
+  TableStatus TakeUpReplacement();
   void RefreshCount();
   TableStatus Compacted(ByteSet* image, std::vector<int32_t>* dropped_chains);
   TableStatus Fill(const std::vector<Value>& values, uint8_t* rec, std::vector<int>* given);

@@ -1,8 +1,10 @@
 // The record operations of an open table: reading through the record window, writing,
 // appending, deleting, purging and clearing.
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <optional>
 
 #include "common/table/field_codec.h"
 #include "common/table/range_lock.h"
@@ -137,7 +139,9 @@ TableStatus TableFile::WriteCount(int32_t count, int32_t next) {
 // is durable before the old chains are freed. A cut at any point leaves the old value or the
 // new one (at worst some blocks that nothing names).
 TableStatus TableFile::Modify(const std::vector<Value>& values) {
-  TableStatus st;
+  std::optional<RangeLock> head;
+  TableStatus st = durable_ ? LockHead(&head) : TableStatus::kOk;
+  if (st != TableStatus::kOk) return st;
   const uint8_t* cur = Record(position, &st);
   if (!cur) return st;
   ByteSet mine(cur, cur + record_size_);
@@ -177,8 +181,8 @@ void TableFile::RefreshCount() {
 // The record (its byte sets already durable) is synced before the count that makes it part of
 // the table, and the count after it.
 TableStatus TableFile::Append(const std::vector<Value>& values) {
-  RangeLock lock(file_.get(), tf::kCountOffset, writable_ ? 8 : 0);
-  if (!lock.held()) return TableStatus::kLocked;
+  std::optional<RangeLock> head;
+  if (TableStatus st = LockHead(&head); st != TableStatus::kOk) return st;
   RefreshCount();
   int64_t end = static_cast<int64_t>(SlotOffset(count_)) + record_size_;
   if (end > std::numeric_limits<int32_t>::max() || next_ == std::numeric_limits<int32_t>::max())
@@ -205,7 +209,9 @@ TableStatus TableFile::Append(const std::vector<Value>& values) {
 }
 
 TableStatus TableFile::Delete() {
-  TableStatus st;
+  std::optional<RangeLock> head;
+  TableStatus st = durable_ && writable_ ? LockHead(&head) : TableStatus::kOk;
+  if (st != TableStatus::kOk) return st;
   const uint8_t* cur = Record(position, &st);
   if (!cur) return st;
   if (tf::GetI32(cur) <= 0) return TableStatus::kOk;
@@ -254,8 +260,8 @@ TableStatus TableFile::Purge() {
   ByteSet image;
   std::vector<int32_t> dropped_chains;
   {
-    RangeLock head(file_.get(), tf::kCountOffset, 8);
-    if (!head.held()) return TableStatus::kLocked;
+    std::optional<RangeLock> head;
+    if (TableStatus st = LockHead(&head); st != TableStatus::kOk) return st;
     RefreshCount();
     ForgetWindow();  // the records as they are on disk now
     TableStatus st = Compacted(&image, &dropped_chains);
@@ -273,6 +279,48 @@ TableStatus TableFile::Purge() {
   return TableStatus::kOk;
 }
 
+TableStatus TableFile::LockHead(std::optional<RangeLock>* lock) {
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    lock->emplace(file_.get(), tf::kCountOffset, writable_ ? 8 : 0);
+    if (!(*lock)->held()) {
+      lock->reset();
+      return TableStatus::kLocked;
+    }
+    if (!Replaced()) return TableStatus::kOk;
+    lock->reset();
+    if (TableStatus st = TakeUpReplacement(); st != TableStatus::kOk) return st;
+  }
+  lock->reset();
+  return TableStatus::kLocked;
+}
+
+bool TableFile::Replaced() const {
+  if (!durable_) return false;  // a scratch table has no other holder
+  const std::string mine = file_->Identity();
+  if (mine.empty()) return false;
+  const std::string now = CurrentEnv()->IdentityOf(path_);
+  return !now.empty() && now != mine;
+}
+
+// The current record is found again by its record number, which a purge keeps; when it is
+// gone (purged by the other holder) there is no current record, and writes to it fail.
+TableStatus TableFile::TakeUpReplacement() {
+  TableStatus st;
+  const uint8_t* rec = Record(position, &st);
+  const int32_t number = rec ? std::abs(tf::GetI32(rec)) : 0;
+  const int32_t old_position = position;
+  if ((st = Reopen()) != TableStatus::kOk) return st;
+  int64_t size = file_->Size();
+  if ((st = size < 0 ? TableStatus::kIoError : ReadHead(size)) != TableStatus::kOk) return st;
+  ForgetWindow();
+  position = number == 0 ? std::min(old_position, count_) : count_;
+  for (int32_t slot = 0; number != 0 && slot < count_; ++slot) {
+    const uint8_t* r = Record(slot, &st);
+    if (r && std::abs(tf::GetI32(r)) == number) position = slot;
+  }
+  return TableStatus::kOk;
+}
+
 // Opens the table file again after it was replaced on disk.
 TableStatus TableFile::Reopen() {
   ForgetWindow();
@@ -287,8 +335,8 @@ TableStatus TableFile::Reopen() {
 
 TableStatus TableFile::Clear() {
   if (!writable_) return TableStatus::kReadOnly;
-  RangeLock lock(file_.get(), tf::kCountOffset, 8);
-  if (!lock.held()) return TableStatus::kLocked;
+  std::optional<RangeLock> head;
+  if (TableStatus st = LockHead(&head); st != TableStatus::kOk) return st;
   // The count comes first: a cut before the companion is reset leaves unused blocks, never a
   // record whose blocks are gone.
   TableStatus st = WriteCount(0, next_);

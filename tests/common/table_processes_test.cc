@@ -72,6 +72,40 @@ TEST_F(TableProcessesTest, TwoWritersKeepEveryRecordsBytes) {
   EXPECT_EQ(seen.size(), 2u * kEach);
 }
 
+// A process holding the table open (as rentdesk holds 合同 for its whole run) while another
+// deletes and purges a contract (which puts a new file in the table's place): its next store
+// lands in its own contract in the new file, and a store into the contract the other purged
+// fails instead of landing in another one.
+TEST_F(TableProcessesTest, AHolderFollowsAPurgeByAnotherProcess) {
+  Template("合同.rdt");
+  Template("合同.rdb");
+  ASSERT_TRUE(OpenTable(Path("合同.rdb"), "合同"));
+  for (int32_t c = 1; c <= 3; ++c) ASSERT_TRUE(AppendRecord(Contract(c, Pattern(600, c))));
+  auto purge = [this](int record) {
+    return Child([this, record] {
+      CloseAllTables();  // the tables this process was forked with are the parent's
+      return OpenTable(Path("合同.rdb"), "合同") && GoToRecord(record) && DeleteRecord() &&
+             PurgeDeletedRecords();
+    });
+  };
+  ASSERT_TRUE(GoToRecord(3));
+  ASSERT_EQ(ExitCode(purge(2)), 0);
+  ASSERT_TRUE(WriteField(12, Pattern(900, 30)));
+  ASSERT_TRUE(GoToRecord(1));
+  ASSERT_EQ(ExitCode(purge(1)), 0);
+  EXPECT_FALSE(WriteField(12, Pattern(900, 10)));
+  ASSERT_TRUE(AppendRecord(Contract(4, Pattern(700, 4))));
+  CloseAllTables();
+  ASSERT_TRUE(OpenTable(Path("合同.rdb"), "合同"));
+  ASSERT_EQ(GetRecordCount(), 2);
+  const std::pair<int32_t, ByteSet> want[] = {{3, Pattern(900, 30)}, {4, Pattern(700, 4)}};
+  for (int r = 1; r <= 2; ++r) {
+    GoToRecord(r);
+    EXPECT_EQ(std::get<int32_t>(ReadField(1)), want[r - 1].first);
+    EXPECT_EQ(std::get<ByteSet>(ReadField(12)), want[r - 1].second);
+  }
+}
+
 // What the killed writer's tables hold: each contract's 合同号 with its dockets, which must be
 // numbered 1 to m (m = -1 when they are not), and each tally's id (-1 when its grid bytes are
 // not its own).
