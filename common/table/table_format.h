@@ -17,12 +17,27 @@
 //            (1..500), 500 data bytes zero-padded.
 // A value of L bytes takes ceil(L/500) blocks, every one full but the last; empty = block 0.
 //
-// What the engine keeps true when it writes (and so what a crash can leave):
-//   - a record or block is written before the header word that makes it count, so a failed
-//     write leaves surplus bytes (cut at the next open) rather than a count past the data;
-//   - blocks leave the free chain in the header before they are overwritten, so a failed
-//     write can only leak blocks, never leave the free chain pointing into a live value;
-//   - reserved bytes, text padding and the unused data area of a block are always zero.
+// What the engine keeps true when it writes (and so what a crash or a power cut can leave):
+//   - a byte set is never written over: its new value goes into blocks no value uses (the free
+//     chain first, then new blocks at the end), which are synced with the header words that take
+//     them before the record names them; the record is synced before the old chain is freed. A
+//     cut leaves the old value or the new one, at worst with blocks that nothing names;
+//   - a record is synced before the count that makes it count, and the count after it; a
+//     record or block past the count is surplus, cut at the next open;
+//   - a whole-file change (purge, sort) is a new file synced, renamed over the old one, and its
+//     folder synced (ReplaceFileWith in common/env.h);
+//   - the companion's header words are read afresh and written under the range lock, so that
+//     several holders of a table (other processes too) never give one block to two values;
+//   - a byte set naming a block at or past the companion's block count owns no blocks: it reads
+//     empty, and a writable open sets it to 0 before any later value could take that block;
+//   - a record left marked deleted in a kept table is a delete cut off before its purge, which
+//     the next open makes;
+//   - reserved bytes, text padding and the unused data area of a data block are always zero.
+//     A freed block keeps its words and data; only its "next" word counts (the free chain).
+// A record whose changed bytes straddle a 512-byte sector boundary is written in one call: a
+// kill cannot tear it, a power cut can (the format has no room for a journal). In the contract
+// table the record number and the 数据 word are aligned words, which never straddle one; a
+// tally's byte set is only written with its new record, before the count.
 #include <cstdint>
 #include <cstring>
 #include <string>
