@@ -1,7 +1,10 @@
 #include "common/text.h"
 
+#include <errno.h>
 #include <gtest/gtest.h>
+#include <iconv.h>
 
+#include <random>
 #include <string>
 
 namespace {
@@ -24,6 +27,49 @@ TEST(GbkTest, CharactersGbkLacksAndBadBytes) {
             "a\uFFFDb");               // not a GBK byte
   EXPECT_EQ(FromGbk("ab\xBA"), "ab");  // lone lead byte at the end
   EXPECT_EQ(FromGbk(""), "");
+}
+
+// GBK bytes read by iconv alone, as FromGbk must give them: a bad byte is U+FFFD, a lead byte
+// at the very end is dropped.
+std::string IconvReading(std::string_view gbk) {
+  static iconv_t cd = iconv_open("UTF-8", "GBK");
+  iconv(cd, nullptr, nullptr, nullptr, nullptr);
+  std::string out;
+  char* at = const_cast<char*>(gbk.data());
+  size_t left = gbk.size();
+  while (left > 0) {
+    char buf[64];
+    char* to = buf;
+    size_t room = sizeof buf;
+    bool stopped = iconv(cd, &at, &left, &to, &room) == static_cast<size_t>(-1);
+    out.append(buf, static_cast<size_t>(to - buf));
+    if (!stopped || errno == E2BIG) continue;
+    if (errno == EINVAL) break;
+    out += "\uFFFD";
+    ++at;
+    --left;
+  }
+  return out;
+}
+
+// FromGbk takes ASCII texts without iconv: every byte, every pair of bytes and many random runs
+// of GBK lead, second and other bytes still read exactly as iconv reads them.
+TEST(GbkTest, TheDecoderReadsAsIconvDoes) {
+  for (int a = 0; a < 256; ++a) {
+    std::string one(1, static_cast<char>(a));
+    ASSERT_EQ(FromGbk(one), IconvReading(one)) << a;
+    for (int b = 0; b < 256; ++b) {
+      std::string two = one + static_cast<char>(b);
+      ASSERT_EQ(FromGbk(two), IconvReading(two)) << a << " " << b;
+    }
+  }
+  const unsigned char kinds[] = {0x20, 0x40, 0x7F, 0x80, 0x81, 0xA1, 0xB0, 0xD7, 0xFE, 0xFF};
+  std::mt19937 rng(3);
+  for (int i = 0; i < 20000; ++i) {
+    std::string s(1 + rng() % 12, ' ');
+    for (char& c : s) c = static_cast<char>(rng() % 2 ? kinds[rng() % 10] : rng() % 256);
+    ASSERT_EQ(FromGbk(s), IconvReading(s)) << i;
+  }
 }
 
 TEST(GbkTest, BytesThatAreNotUtf8PassThrough) {
