@@ -54,7 +54,7 @@ std::string IconvReading(std::string_view gbk) {
 
 // FromGbk takes ASCII texts without iconv: every byte, every pair of bytes and many random runs
 // of GBK lead, second and other bytes still read exactly as iconv reads them.
-TEST(GbkTest, TheDecoderReadsAsIconvDoes) {
+TEST(GbkTest, EveryByteAndPairReadsAsIconvReadsIt) {
   for (int a = 0; a < 256; ++a) {
     std::string one(1, static_cast<char>(a));
     ASSERT_EQ(FromGbk(one), IconvReading(one)) << a;
