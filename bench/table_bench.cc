@@ -44,24 +44,17 @@ const std::string& Dir() {
 }
 
 // The real file system, counting the syncs and the time they take.
-class SyncClock : public Env {
+class SyncClock : public EnvWrapper {
  public:
   int64_t syncs = 0;
   Clock::duration waited{};
 
   std::unique_ptr<File> Open(const std::string& path, OpenMode mode) override {
-    auto f = PosixEnv()->Open(path, mode);
+    auto f = EnvWrapper::Open(path, mode);
     return f ? std::make_unique<TimedFile>(std::move(f), this) : nullptr;
   }
-  bool Exists(const std::string& p) override { return PosixEnv()->Exists(p); }
-  bool IsDirectory(const std::string& p) override { return PosixEnv()->IsDirectory(p); }
-  bool MakeDirectory(const std::string& p) override { return PosixEnv()->MakeDirectory(p); }
-  bool Remove(const std::string& p) override { return PosixEnv()->Remove(p); }
-  bool Rename(const std::string& a, const std::string& b) override {
-    return PosixEnv()->Rename(a, b);
-  }
   bool SyncDirectory(const std::string& p) override {
-    return Timed([&] { return PosixEnv()->SyncDirectory(p); });
+    return Timed([&] { return EnvWrapper::SyncDirectory(p); });
   }
   template <typename F>
   bool Timed(F f) {
@@ -73,23 +66,14 @@ class SyncClock : public Env {
   }
 
  private:
-  class TimedFile : public File {
+  class TimedFile : public FileWrapper {
    public:
-    TimedFile(std::unique_ptr<File> f, SyncClock* c) : f_(std::move(f)), c_(c) {}
-    bool ReadAt(uint64_t o, void* b, size_t n, size_t* got) override {
-      return f_->ReadAt(o, b, n, got);
-    }
-    bool WriteAt(uint64_t o, const void* b, size_t n) override { return f_->WriteAt(o, b, n); }
-    bool Truncate(uint64_t s) override { return f_->Truncate(s); }
+    TimedFile(std::unique_ptr<File> f, SyncClock* c) : FileWrapper(std::move(f)), c_(c) {}
     bool Sync() override {
-      return c_->Timed([&] { return f_->Sync(); });
+      return c_->Timed([&] { return FileWrapper::Sync(); });
     }
-    int64_t Size() override { return f_->Size(); }
-    bool Lock(uint64_t o, uint64_t l, int t) override { return f_->Lock(o, l, t); }
-    bool Unlock(uint64_t o, uint64_t l) override { return f_->Unlock(o, l); }
 
    private:
-    std::unique_ptr<File> f_;
     SyncClock* c_;
   };
 };

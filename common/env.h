@@ -71,6 +71,59 @@ class Env {
   virtual std::string AbsolutePath(const std::string& path);
 };
 
+// A file that passes every call on to another: the base of files that watch or change a few.
+class FileWrapper : public File {
+ public:
+  explicit FileWrapper(std::unique_ptr<File> target) : target_(std::move(target)) {}
+  bool ReadAt(uint64_t offset, void* buf, size_t n, size_t* got) override {
+    return target_->ReadAt(offset, buf, n, got);
+  }
+  bool WriteAt(uint64_t offset, const void* buf, size_t n) override {
+    return target_->WriteAt(offset, buf, n);
+  }
+  bool Truncate(uint64_t size) override { return target_->Truncate(size); }
+  bool Sync() override { return target_->Sync(); }
+  int64_t Size() override { return target_->Size(); }
+  bool Lock(uint64_t offset, uint64_t len, int timeout_ms) override {
+    return target_->Lock(offset, len, timeout_ms);
+  }
+  bool Unlock(uint64_t offset, uint64_t len) override { return target_->Unlock(offset, len); }
+  std::string Identity() override { return target_->Identity(); }
+
+ private:
+  std::unique_ptr<File> target_;
+};
+
+// An env that passes every call on to another (the real one unless told): the base of envs
+// that watch or change a few calls.
+class EnvWrapper : public Env {
+ public:
+  explicit EnvWrapper(Env* target = PosixEnv()) : target_(target) {}
+  std::unique_ptr<File> Open(const std::string& path, OpenMode mode) override {
+    return target_->Open(path, mode);
+  }
+  bool Exists(const std::string& path) override { return target_->Exists(path); }
+  bool IsDirectory(const std::string& path) override { return target_->IsDirectory(path); }
+  bool MakeDirectory(const std::string& path) override { return target_->MakeDirectory(path); }
+  bool Remove(const std::string& path) override { return target_->Remove(path); }
+  bool Rename(const std::string& from, const std::string& to) override {
+    return target_->Rename(from, to);
+  }
+  std::string IdentityOf(const std::string& path) override { return target_->IdentityOf(path); }
+  bool SyncDirectory(const std::string& path) override { return target_->SyncDirectory(path); }
+  bool ListDirectory(const std::string& path, std::vector<std::string>* names) override {
+    return target_->ListDirectory(path, names);
+  }
+  std::optional<std::string> Variable(const std::string& name) override {
+    return target_->Variable(name);
+  }
+  std::string ExecutablePath() override { return target_->ExecutablePath(); }
+  std::string AbsolutePath(const std::string& path) override { return target_->AbsolutePath(path); }
+
+ private:
+  Env* target_;
+};
+
 // For test programs only: the real file system returns from its syncs at once (a power cut is
 // simulated above the seam instead, tests/common/power_cut_env.h). The programs never call it.
 void SkipSyncsForTests(bool skip);

@@ -7,7 +7,7 @@
 
 #include "common/env.h"
 
-class FaultEnv : public Env {
+class FaultEnv : public EnvWrapper {
  public:
   // The n-th write from now (1 = the next one) fails; the others go through.
   void FailWrite(int n) { Arm(n, false); }
@@ -29,12 +29,8 @@ class FaultEnv : public Env {
   }
 
   std::unique_ptr<File> Open(const std::string& path, OpenMode mode) override;
-  bool Exists(const std::string& path) override { return PosixEnv()->Exists(path); }
-  bool IsDirectory(const std::string& path) override { return PosixEnv()->IsDirectory(path); }
-  bool MakeDirectory(const std::string& path) override { return PosixEnv()->MakeDirectory(path); }
-  bool Remove(const std::string& path) override { return PosixEnv()->Remove(path); }
   bool Rename(const std::string& from, const std::string& to) override {
-    return AllowWrite() && PosixEnv()->Rename(from, to);
+    return AllowWrite() && EnvWrapper::Rename(from, to);
   }
 
  private:
@@ -49,25 +45,17 @@ class FaultEnv : public Env {
 };
 
 // A real file whose writes ask the env first.
-class FaultFile : public File {
+class FaultFile : public FileWrapper {
  public:
-  FaultFile(std::unique_ptr<File> real, FaultEnv* env) : real_(std::move(real)), env_(env) {}
-  bool ReadAt(uint64_t offset, void* buf, size_t n, size_t* got) override {
-    return real_->ReadAt(offset, buf, n, got);
-  }
+  FaultFile(std::unique_ptr<File> real, FaultEnv* env) : FileWrapper(std::move(real)), env_(env) {}
   bool WriteAt(uint64_t offset, const void* buf, size_t n) override {
-    return env_->AllowWrite() && real_->WriteAt(offset, buf, n);
+    return env_->AllowWrite() && FileWrapper::WriteAt(offset, buf, n);
   }
-  bool Truncate(uint64_t size) override { return env_->AllowWrite() && real_->Truncate(size); }
-  bool Sync() override { return real_->Sync(); }
-  int64_t Size() override { return real_->Size(); }
-  bool Lock(uint64_t offset, uint64_t len, int timeout_ms) override {
-    return real_->Lock(offset, len, timeout_ms);
+  bool Truncate(uint64_t size) override {
+    return env_->AllowWrite() && FileWrapper::Truncate(size);
   }
-  bool Unlock(uint64_t offset, uint64_t len) override { return real_->Unlock(offset, len); }
 
  private:
-  std::unique_ptr<File> real_;
   FaultEnv* env_;
 };
 
@@ -75,7 +63,7 @@ inline std::unique_ptr<File> FaultEnv::Open(const std::string& path, OpenMode mo
   if (deny_rw_ && mode != OpenMode::kRead) return nullptr;
   if ((mode == OpenMode::kCreateTruncate || mode == OpenMode::kCreateNew) && !AllowWrite())
     return nullptr;
-  auto real = PosixEnv()->Open(path, mode);
+  auto real = EnvWrapper::Open(path, mode);
   if (!real) return nullptr;
   return std::make_unique<FaultFile>(std::move(real), this);
 }

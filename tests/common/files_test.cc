@@ -71,50 +71,38 @@ TEST_F(FilesTest, CopyOverwritesTheTarget) {
 }
 
 // The real file system, noting each write's size and, in order, the syncs and renames.
-class CopyWatch : public Env {
+class CopyWatch : public EnvWrapper {
  public:
   size_t largest_write = 0;
   std::vector<std::string> steps;  // "sync", "rename", "sync folder"
 
   std::unique_ptr<File> Open(const std::string& path, OpenMode mode) override {
-    auto f = PosixEnv()->Open(path, mode);
+    auto f = EnvWrapper::Open(path, mode);
     return f ? std::make_unique<Watched>(std::move(f), this) : nullptr;
   }
-  bool Exists(const std::string& p) override { return PosixEnv()->Exists(p); }
-  bool IsDirectory(const std::string& p) override { return PosixEnv()->IsDirectory(p); }
-  bool MakeDirectory(const std::string& p) override { return PosixEnv()->MakeDirectory(p); }
-  bool Remove(const std::string& p) override { return PosixEnv()->Remove(p); }
   bool Rename(const std::string& a, const std::string& b) override {
     steps.push_back("rename");
-    return PosixEnv()->Rename(a, b);
+    return EnvWrapper::Rename(a, b);
   }
   bool SyncDirectory(const std::string& p) override {
     steps.push_back("sync folder");
-    return PosixEnv()->SyncDirectory(p);
+    return EnvWrapper::SyncDirectory(p);
   }
 
  private:
-  class Watched : public File {
+  class Watched : public FileWrapper {
    public:
-    Watched(std::unique_ptr<File> f, CopyWatch* w) : f_(std::move(f)), w_(w) {}
-    bool ReadAt(uint64_t o, void* b, size_t n, size_t* got) override {
-      return f_->ReadAt(o, b, n, got);
-    }
+    Watched(std::unique_ptr<File> f, CopyWatch* w) : FileWrapper(std::move(f)), w_(w) {}
     bool WriteAt(uint64_t o, const void* b, size_t n) override {
       w_->largest_write = std::max(w_->largest_write, n);
-      return f_->WriteAt(o, b, n);
+      return FileWrapper::WriteAt(o, b, n);
     }
-    bool Truncate(uint64_t s) override { return f_->Truncate(s); }
     bool Sync() override {
       w_->steps.push_back("sync");
-      return f_->Sync();
+      return FileWrapper::Sync();
     }
-    int64_t Size() override { return f_->Size(); }
-    bool Lock(uint64_t o, uint64_t l, int t) override { return f_->Lock(o, l, t); }
-    bool Unlock(uint64_t o, uint64_t l) override { return f_->Unlock(o, l); }
 
    private:
-    std::unique_ptr<File> f_;
     CopyWatch* w_;
   };
 };

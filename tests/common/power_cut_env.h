@@ -180,7 +180,7 @@ class MemoryEnv : public Env {
   std::set<std::string> folders_;
 };
 
-class PowerCutEnv : public Env {
+class PowerCutEnv : public EnvWrapper {
  public:
   // Records what is done under folder from now on; its files as they are now are the start.
   explicit PowerCutEnv(std::string folder) : folder_(std::move(folder)) {
@@ -255,7 +255,7 @@ class PowerCutEnv : public Env {
   }
 
   std::unique_ptr<File> Open(const std::string& path, OpenMode mode) override {
-    auto real = PosixEnv()->Open(path, mode);
+    auto real = EnvWrapper::Open(path, mode);
     if (!real || !Under(folder_, path)) return real;
     int inode;
     auto it = names_.find(path);
@@ -275,18 +275,13 @@ class PowerCutEnv : public Env {
     }
     return std::make_unique<RecordingFile>(std::move(real), this, inode);
   }
-  bool Exists(const std::string& p) override { return PosixEnv()->Exists(p); }
-  bool IsDirectory(const std::string& p) override { return PosixEnv()->IsDirectory(p); }
-  bool ListDirectory(const std::string& p, std::vector<std::string>* names) override {
-    return PosixEnv()->ListDirectory(p, names);
-  }
   bool MakeDirectory(const std::string& p) override {
-    if (!PosixEnv()->MakeDirectory(p)) return false;
+    if (!EnvWrapper::MakeDirectory(p)) return false;
     if (Under(folder_, p)) Add({kFolder, -1, 0, {}, p, ""});
     return true;
   }
   bool Remove(const std::string& p) override {
-    if (!PosixEnv()->Remove(p)) return false;
+    if (!EnvWrapper::Remove(p)) return false;
     if (Under(folder_, p)) {
       names_.erase(p);
       Add({kUnlink, -1, 0, {}, p, ""});
@@ -294,7 +289,7 @@ class PowerCutEnv : public Env {
     return true;
   }
   bool Rename(const std::string& from, const std::string& to) override {
-    if (!PosixEnv()->Rename(from, to)) return false;
+    if (!EnvWrapper::Rename(from, to)) return false;
     if (Under(folder_, to)) {
       names_[to] = names_[from];
       names_.erase(from);
@@ -303,7 +298,7 @@ class PowerCutEnv : public Env {
     return true;
   }
   bool SyncDirectory(const std::string& p) override {
-    if (!PosixEnv()->SyncDirectory(p)) return false;
+    if (!EnvWrapper::SyncDirectory(p)) return false;
     if (p == folder_ || Under(folder_, p)) Add({kSyncFolder, -1, 0, {}, p, ""});
     return true;
   }
@@ -318,35 +313,28 @@ class PowerCutEnv : public Env {
     std::string path, to;
   };
 
-  class RecordingFile : public File {
+  class RecordingFile : public FileWrapper {
    public:
     RecordingFile(std::unique_ptr<File> real, PowerCutEnv* env, int inode)
-        : real_(std::move(real)), env_(env), inode_(inode) {}
-    bool ReadAt(uint64_t o, void* b, size_t n, size_t* got) override {
-      return real_->ReadAt(o, b, n, got);
-    }
+        : FileWrapper(std::move(real)), env_(env), inode_(inode) {}
     bool WriteAt(uint64_t o, const void* b, size_t n) override {
-      if (!real_->WriteAt(o, b, n)) return false;
+      if (!FileWrapper::WriteAt(o, b, n)) return false;
       const uint8_t* p = static_cast<const uint8_t*>(b);
       env_->Add({kWrite, inode_, o, ByteSet(p, p + n), "", ""});
       return true;
     }
     bool Truncate(uint64_t size) override {
-      if (!real_->Truncate(size)) return false;
+      if (!FileWrapper::Truncate(size)) return false;
       env_->Add({kTruncate, inode_, size, {}, "", ""});
       return true;
     }
     bool Sync() override {
-      if (!real_->Sync()) return false;
+      if (!FileWrapper::Sync()) return false;
       env_->Add({kSync, inode_, 0, {}, "", ""});
       return true;
     }
-    int64_t Size() override { return real_->Size(); }
-    bool Lock(uint64_t o, uint64_t l, int t) override { return real_->Lock(o, l, t); }
-    bool Unlock(uint64_t o, uint64_t l) override { return real_->Unlock(o, l); }
 
    private:
-    std::unique_ptr<File> real_;
     PowerCutEnv* env_;
     int inode_;
   };
