@@ -141,6 +141,32 @@ TEST_F(FilesTest, CopyGoesInPiecesAndReplacesTheTargetDurably) {
   EXPECT_EQ(watch.steps, (std::vector<std::string>{"sync", "rename", "sync folder"}));
 }
 
+// Every replacement writes beside the file under a name of its own (process id and a count),
+// so two writers of one file never write into each other's temporary file.
+TEST_F(FilesTest, EachReplacementHasATemporaryNameOfItsOwn) {
+  class Names : public EnvWrapper {
+   public:
+    std::vector<std::string> created;
+    std::unique_ptr<File> Open(const std::string& path, OpenMode mode) override {
+      if (mode == OpenMode::kCreateNew) created.push_back(path);
+      return EnvWrapper::Open(path, mode);
+    }
+  } names;
+  SetCurrentEnv(&names);
+  const std::string ini = dir_.File("配置.ini");
+  bool written = ReplaceFileDurably(ini, Bytes("a")) && ReplaceFileDurably(ini, Bytes("b"));
+  SetCurrentEnv(nullptr);
+  ASSERT_TRUE(written);
+  ASSERT_EQ(names.created.size(), 2u);
+  EXPECT_NE(names.created[0], names.created[1]);
+  for (const std::string& tmp : names.created) {
+    EXPECT_EQ(ReplacedPathOf(tmp), ini) << tmp;
+    EXPECT_FALSE(FileExists(tmp));
+  }
+  for (const char* other : {"/a/b.new", "/a/b.12-.new", "/a/b.x-3.new", "/a/b.ini", "/a/b.1-2"})
+    EXPECT_EQ(ReplacedPathOf(other), other);
+}
+
 TEST_F(FilesTest, FoldersAndDelete) {
   std::string folder = dir_.File("租赁数据备份");
   ASSERT_TRUE(MakeDirectory(folder));
