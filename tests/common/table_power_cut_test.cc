@@ -110,7 +110,7 @@ TEST_F(TablePowerCutTest, DocketStores) {
   replay.Step(store(1, a[1]));
   replay.Step(store(3, c));
   replay.Step(store(1, a[2]));
-  Replay(400);
+  Replay(1000);
 }
 
 // A contract added with its dockets, another edited, one deleted and purged (the programs
@@ -130,7 +130,7 @@ TEST_F(TablePowerCutTest, ContractsAddedEditedDeletedAndPurged) {
   replay.Step([] { return SelectTable("合同") && GoToRecord(1) && DeleteRecord(); });
   replay.Step([] { return SelectTable("合同") && PurgeDeletedRecords(); });
   replay.Step([&] { return SelectTable("合同") && AppendRecord(Contract(4, "丁", dockets)); });
-  Replay(400);
+  Replay(1000);
 }
 
 // tallybench's saves (an append with the grid file as a byte set), a delete with its purge and
@@ -156,7 +156,7 @@ TEST_F(TablePowerCutTest, TalliesSavedDeletedAndCleared) {
   replay.Step(save("2024年5月3日", 1200));
   replay.Step([] { return SelectTable("码单") && ClearTable(); });
   replay.Step(save("2024年5月4日", 600));
-  Replay(400);
+  Replay(1000);
 }
 
 // The settings file is replaced whole at every write.
@@ -222,7 +222,7 @@ TEST_F(TablePowerCutTest, DocketEditSave) {
   replay.Step(save(1, 3));
   replay.Step(save(2, 1));
   replay.Step(save(1, 19));
-  Replay(400);
+  Replay(1000);
 }
 
 // The backup at exit: a folder made for the exit's stamp, the two contract files copied into

@@ -44,7 +44,7 @@ TEST_F(DocketEditPowerCutTest, EachContractKeepsItsOldOrItsNewDockets) {
   CloseAllTables();
   replay.NoteStep(begun);  // the store is acknowledged by 出租单修改成功
   SetCurrentEnv(nullptr);
-  replay.Replay(400);
+  replay.Replay(1000);
   ASSERT_TRUE(OpenTable(RunPath("合同.rdb"), "合同"));
   EXPECT_EQ(DocketsOf(1).size(), 13u);
   EXPECT_EQ(DocketsOf(2).size(), 6u);
