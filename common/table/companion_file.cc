@@ -253,8 +253,7 @@ bool CompanionFile::FreeChains(const std::vector<int32_t>& firsts) {
   free_count_ = static_cast<int32_t>(
       std::min<int64_t>(int64_t{free_count_} + static_cast<int64_t>(freed.size()), blocks_ - 1));
   if (!WriteHeaderWords()) return false;
-  if (freed.count(blocks_ - 1) && !Shrink()) return false;
-  return Sync();
+  return !freed.count(blocks_ - 1) || Shrink();
 }
 
 // The last blocks of the file are free: takes them off the free chain and cuts them off.

@@ -38,7 +38,9 @@ class CompanionFile {
   // makes them and the header that takes them durable; *first = its first block (0 = empty).
   bool Store(const ByteSet& value, int32_t* first);
   // Puts the chains starting at these blocks on the free chain (broken chains are left as they
-  // are), shortens the file when its last blocks are free, and makes it durable.
+  // are) and shortens the file when its last blocks are free. Not synced: no record names these
+  // blocks any more, so a cut before this reaches the disk only leaves them unused; the next
+  // sync of the companion takes it along.
   bool FreeChains(const std::vector<int32_t>& firsts);
   // Back to the bare header: block count 1, nothing free.
   bool Reset();
