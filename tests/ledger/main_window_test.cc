@@ -103,7 +103,7 @@ TEST_F(MainWindowRun, TheAboutMenuOpensTheTwoPagesAndTheAboutBox) {
   ExpectMessage("墨川租赁软件 rentdesk 版本 1.0", kMbIconInformation);
   LeaveAndRun();
   EXPECT_EQ(Pages(), (std::vector<std::string>{"file://" + RunDir() + "/使用教程.html",
-                                               "https://example.com/rentdesk/update"}));
+                                               "file://" + RunDir() + "/软件更新.html"}));
   EXPECT_TRUE(windows_.empty());
 }
 
