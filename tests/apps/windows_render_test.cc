@@ -9,6 +9,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QEventLoop>
 #include <QImage>
 #include <QPainter>
@@ -42,18 +43,21 @@
 #include "tally/tally_commands.h"
 #include "tally/tally_records.h"
 #include "tally/tally_window.h"
+#include "tests/apps/user_guide.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// The Qt desktop, except that message boxes are answered at once (OK, or No when asked).
+// The Qt desktop, except that message boxes are answered at once (OK, or No when asked) and
+// the clock stands still, so that the pictures change only when the windows do.
 class AnsweringPlatform : public qtp::QtPlatform {
  public:
   int MessageBox(const std::string& text, int flags, const std::string&) override {
     messages.push_back(text);
     return (flags & 0xF) == 4 || (flags & 0xF) == 3 ? 7 : 1;
   }
+  DateTime Now() override { return MakeDateTime(2024, 5, 6, 9, 30, 0); }
   std::vector<std::string> messages;
 };
 
@@ -282,6 +286,11 @@ TEST_F(WindowsRender, DocketEditWindowWithFourDockets) {
   const QImage image = Shoot(DocketEditWindowDecl(), "docket_edit_window.png");
   EXPECT_GT(DarkIn(image, DocketEditWindow::高级表格1), 600);
   EXPECT_GT(DarkIn(image, DocketEditWindow::按钮1), 10);
+  // The in/out reconciliation list as 打印预览 titles it.
+  SetGridPrintTitle(DocketEditWindow::高级表格1, "东方明珠花园三期出入库对账单", "黑体字", 30, true,
+                    2);
+  const QImage page = PrintFirstPage(DocketEditWindow::高级表格1, "docket_edit_page1.png");
+  EXPECT_GT(DarkPixels(page, 100, 0, 594, 160), 100) << "the title";
 }
 
 TEST_F(WindowsRender, SettingsAndBackupWindows) {
@@ -302,12 +311,23 @@ class SettlementRender : public WindowsRender {
  protected:
   using W = SettlementWindow;
   void SettleApril(bool cumulative) {
+    ThreeContracts();
+    SettleAprilWithCharges(cumulative);
+  }
+  // The clerk picks the day in the date box itself, so that the box shows it.
+  static void PickDay(ui::DateBoxRef box, QDate day) {
+    auto* edit = qobject_cast<QDateEdit*>(static_cast<QObject*>(U(box).realisation));
+    ASSERT_NE(edit, nullptr);
+    edit->setDate(day);
+    Settle();
+  }
+  // Settles the first contract over April 2024 with both charges ticked.
+  void SettleAprilWithCharges(bool cumulative) {
     ASSERT_TRUE(WriteIniItem(SettingsFilePath(), "用户设置", "用户名", "王会计"));
     ASSERT_TRUE(WriteIniItem(SettingsFilePath(), "用户设置", "单位名称", "墨川建筑器材租赁站"));
-    ThreeContracts();
     Open(SettlementWindowDecl());
-    ui::user::ChooseDay(U(W::日期框1), MakeDateTime(2024, 4, 1));
-    ui::user::ChooseDay(U(W::日期框2), MakeDateTime(2024, 4, 30));
+    PickDay(W::日期框1, QDate(2024, 4, 1));
+    PickDay(W::日期框2, QDate(2024, 4, 30));
     if (cumulative) ui::user::Click(U(W::单选框2));
     ui::user::Click(U(W::选择框1));
     ui::user::Click(U(W::选择框2));
@@ -360,6 +380,39 @@ TEST_F(SettlementRender, ScrolledDownKeepsItsHeadingRows) {
   const QPoint at = headings->mapTo(WidgetOf(ui::WindowRef{SettlementWindowDecl().name}), QPoint());
   EXPECT_GT(DarkPixels(image, at.x(), at.y(), headings->width(), headings->height()), 100);
 }
+
+// The user guide's worked example, one per method: a small contract with 1000 m of pipe and
+// 500 fasteners out since March, part of them returned on 11 April with 10 missing screws and
+// 200 m more pipe sent out on 20 April, settled over April. The guide shows these pictures, and its
+// statement tables must be what the grid shows, cell by cell.
+class GuideExampleRender : public SettlementRender, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(GuideExampleRender, TheGuidesStatementIsWhatTheProgramShows) {
+  const bool cumulative = GetParam();
+  AddContract("城南实验小学", 1, MakeDateTime(2024, 3, 20),
+              {{1, MakeDateTime(2024, 3, 20), true, 1000, 500, 0, 0, 0, ""},
+               {2, MakeDateTime(2024, 4, 11), false, -400, -200, 0, 0, 10, ""},
+               {3, MakeDateTime(2024, 4, 20), true, 200, 0, 0, 0, 0, ""}});
+  SettleAprilWithCharges(cumulative);
+  const std::string method = cumulative ? "cumulative" : "deduction";
+  Shoot(SettlementWindowDecl(), "settlement_example_" + method + ".png");
+  SetGridPrintTitle(W::高级表格1, "墨川建筑器材租赁站租金计算清单", "黑体字", 30, true, 2);
+  PrintFirstPage(W::高级表格1, "settlement_example_" + method + "_page1.png");
+  std::vector<std::vector<std::string>> shown;
+  for (int r = 0; r < GetGridRowCount(W::高级表格1); ++r) {
+    std::vector<std::string> cells;
+    for (int c = 0; c < GetGridColumnCount(W::高级表格1); ++c) {
+      std::string text = GetGridCellData(W::高级表格1, r, c);
+      if (!text.empty()) cells.push_back(text);
+    }
+    shown.push_back(cells);
+  }
+  const std::string page = guide::GuidePage();
+  const std::string radio = ui::GetText(cumulative ? W::单选框2 : W::单选框1);
+  EXPECT_EQ(guide::StatementRows(page, radio), shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothMethods, GuideExampleRender, ::testing::Bool());
 
 class TallyRender : public WindowsRender {
  protected:
