@@ -1,6 +1,6 @@
 #include "ledger/web_pages.h"
 
-#include "ledger/program_state.h"
+#include "common/files.h"
 
 namespace {
 std::string LocalPage(const char* name) { return "file://" + RunPath(name); }
