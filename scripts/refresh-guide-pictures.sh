@@ -2,7 +2,7 @@
 # Renders every window again (the Qt render tests of apps_tests, offscreen) and copies the
 # pictures the user guide shows into docs/使用教程图片/, so that the guide shows the windows as
 # they are now. Run it after a change to how a window looks, then commit docs/.
-# usage: bash scripts/refresh-guide-pictures.sh   (sets up build/test first when it is missing)
+# usage: bash scripts/refresh-guide-pictures.sh  (sets up build/test first when it is missing)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build="$here/build/test"
@@ -16,10 +16,12 @@ cmake --build "$build" -j"$(nproc)" --target apps_tests
 # runs in a process of its own, as under ctest.
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-export QT_QPA_PLATFORM=offscreen RENT_TEST_OUTPUT="$out" LSAN_OPTIONS=suppressions="$here/scripts/lsan.supp"
+export QT_QPA_PLATFORM=offscreen RENT_TEST_OUTPUT="$out"
+export LSAN_OPTIONS=suppressions="$here/scripts/lsan.supp"
 cd "$build"
+run_one='bin/apps_tests --gtest_filter="$1" >/dev/null 2>&1 || echo "refresh: $1 failed" >&2'
 bin/apps_tests --gtest_list_tests | awk '/^[^ ]/ { suite = $1 } /^  / { print suite $1 }' |
-  xargs -P 4 -I '{}' sh -c 'bin/apps_tests --gtest_filter="$1" >/dev/null 2>&1 || echo "refresh: $1 failed" >&2' _ '{}'
+  xargs -P 4 -I '{}' sh -c "$run_one" _ '{}'
 
 # Exactly the pictures the guide names, taken from this render.
 names=$(grep -o "src=\"$folder/[^\"]*\"" "$guide" | sed "s|src=\"$folder/||; s|\"$||" | sort -u)
