@@ -10,6 +10,7 @@
 #include "settlement/deduction_statement.h"
 #include "settlement/settlement_window.h"
 #include "settlement/statement_grid.h"
+#include "settlement/statement_state.h"
 
 namespace {
 
@@ -53,7 +54,8 @@ void SettlementWindow_OnCreated() {
   FillContractList();
   ui::SetSelectedIndex(W::组合框1, 0);
   ShowSelectedContractStart();
-  BuildDeductionStatementHeader();
+  StatementBuilder heading;  // the window opens on the empty heading alone
+  BuildDeductionStatementHeader(&heading);
   SetGridRowCount(W::高级表格1, kOpeningRows);
   SetStatementFont(kOpeningRows);
   // The grid follows 编辑模式, which starts unchecked.
