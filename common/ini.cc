@@ -21,9 +21,13 @@ std::string TrimArgument(const std::string& s) {
   return s.substr(a, b - a);
 }
 
-// A section or key name as it reads back from GBK (so a character GBK lacks matches the '?'
-// it was written as). Paths are file names on disk and never pass through GBK.
-std::string CleanName(const std::string& s) { return FromGbk(ToGbk(TrimArgument(s))); }
+// A section or key name as it reads back once written in GBK (so a character GBK lacks matches
+// the '?' it was written as). The second pass turns what the first could not read back (bytes
+// that are no GBK character) into the '?' they are then written as. Paths are file names on
+// disk and never pass through GBK.
+std::string CleanName(const std::string& s) {
+  return FromGbk(ToGbk(FromGbk(ToGbk(TrimArgument(s)))));
+}
 
 bool HasLineBreak(const std::string& s) { return s.find_first_of("\r\n") != std::string::npos; }
 

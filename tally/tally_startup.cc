@@ -2,6 +2,7 @@
 #include "common/files.h"
 #include "common/grid/grid_ops.h"
 #include "common/ini.h"
+#include "common/message_box.h"
 #include "common/table/table.h"
 #include "common/table/templates.h"
 #include "common/text.h"
@@ -48,6 +49,14 @@ double LastFastenerCount = 0;
 
 std::string TallySettingsPath() { return GetRunDirectory() + "/配置.ini"; }
 std::string TallyTablePath() { return GetRunDirectory() + "/" + kTableName; }
+
+bool TallyFilesMayBeCompleted() {
+  const std::string missing =
+      MissingHalfOfTablePair(TallyTablePath(), GetRunDirectory() + "/" + kCompanionName);
+  if (missing.empty()) return true;
+  ShowMessageBox(MissingTableFileText(missing));
+  return false;
+}
 
 void TallyWindow_OnCreated() {
   WriteIniItem(TallySettingsPath(), "版本号", "tallybench", "3.0");

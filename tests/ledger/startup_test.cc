@@ -127,5 +127,70 @@ TEST_F(StartUp, NoTemplateWrittenMeansOneMessagePerFileThenTheContractTableFails
   EXPECT_TRUE(FolderNames(RunDir()).empty());
 }
 
+// The contract table and its companion as a yard's folder may hold them: contract 甲 with its
+// dockets, contract 乙 without any, and (when deleted is set) 甲 deleted but not yet purged.
+void WriteContractFiles(bool with_dockets, bool deleted) {
+  for (const char* name : {"合同.rdb", "合同.rdt"}) WriteFile(RunPath(name), TemplateBytes(name));
+  ASSERT_TRUE(OpenTable(RunPath("合同.rdb"), "准备"));
+  const ByteSet dockets = with_dockets ? TemplateBytes("出租单数据.rdb") : ByteSet{};
+  for (const char* name : {"甲", "乙"}) {
+    ASSERT_TRUE(AppendRecord({int32_t{1}, std::string(name), MakeDateTime(2023, 3, 4), 0.5, 1.5f,
+                              0.25f, 2.0f, 3.0f, std::string(), 0.75, int32_t{1},
+                              std::string(name) == "甲" ? dockets : ByteSet{}}));
+  }
+  if (deleted) {
+    ASSERT_TRUE(GoToRecord(1) && DeleteRecord());
+  }
+  CloseTable("准备");
+}
+
+// Half of the contract pair missing while the other half holds dockets: a fresh template
+// would hand the old contracts' block numbers to new contracts' dockets. The program names the
+// missing file before the login and ends, writing nothing: no template, no settings, no backup.
+TEST_F(StartUp, AHalfMissingContractPairHoldingDocketsEndsTheProgramTouchingNothing) {
+  const struct {
+    const char* removed;
+    bool deleted;
+  } cases[] = {{"合同.rdt", false}, {"合同.rdt", true}, {"合同.rdb", false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.removed) + (c.deleted ? " (deleted contract)" : ""));
+    TearDown();
+    SetUp();
+    WriteContractFiles(true, c.deleted);
+    ASSERT_EQ(std::remove(InRun(c.removed).c_str()), 0);
+    env_.created.clear();
+    const std::string kept = std::string(c.removed) == "合同.rdt" ? "合同.rdb" : "合同.rdt";
+    const ByteSet before = FileBytes(InRun(kept));
+    ExpectMessage(std::string("找不到") + c.removed + "，数据无法打开。");
+    EXPECT_EQ(Run(), 1);
+    EXPECT_TRUE(env_.created.empty());
+    EXPECT_EQ(FolderNames(RunDir()), Names{kept});
+    EXPECT_EQ(FileBytes(InRun(kept)), before);
+    EXPECT_TRUE(FolderNames(Home()).empty()) << "no backup is made";
+  }
+}
+
+// A half that holds nothing another file could point into is completed from its template.
+TEST_F(StartUp, AMissingHalfIsWrittenWhenTheOtherHoldsNoDockets) {
+  for (const char* removed : {"合同.rdt", "合同.rdb"}) {
+    SCOPED_TRACE(removed);
+    TearDown();
+    SetUp();
+    WriteContractFiles(false, false);
+    ASSERT_EQ(std::remove(InRun(removed).c_str()), 0);
+    env_.created.clear();
+    MouseDown(LoginWindow::透明标签1);
+    CheckAndLeave([&] {
+      const Names written = std::string(removed) == "合同.rdb"
+                                ? Names{"合同.rdb", "出租单数据.rdb"}
+                                : Names{"出租单数据.rdb", "合同.rdt"};
+      EXPECT_EQ(env_.created, written);
+      EXPECT_EQ(FileBytes(InRun(removed)), TemplateBytes(removed));
+      EXPECT_TRUE(SelectTable("合同"));
+    });
+    EXPECT_EQ(Run(), 0);
+  }
+}
+
 }  // namespace
 }  // namespace rentdesk_test
