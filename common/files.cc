@@ -75,6 +75,12 @@ bool WildcardExists(const std::string& folder, const std::string& pattern) {
   return false;
 }
 
+// The value of an environment variable, "" when unset.
+std::string Variable(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? value : "";
+}
+
 std::string WithTrailingSlash(std::string folder) {
   if (folder.empty() || folder.back() != '/') folder += '/';
   return folder;
@@ -130,10 +136,19 @@ bool WriteBinaryToFile(const std::string& path, const ByteSet& bytes) {
   return !path.empty() && WriteWholeFileAtomic(path, bytes);
 }
 
+// The temporary folder is the user's own, as on the desktop the programs come from: a shared
+// folder would let another user create or link the programs' fixed-name files first.
 std::string GetSpecialFolder(int kind) {
   if (kind != 11) return "";
-  const char* tmp = std::getenv("TMPDIR");
-  return WithTrailingSlash(tmp && *tmp ? tmp : "/tmp");
+  const std::string runtime = Variable("XDG_RUNTIME_DIR");
+  if (!runtime.empty() && CurrentEnv()->MakePrivateDirectory(runtime + "/rentdesk"))
+    return runtime + "/rentdesk/";
+  std::string shared = Variable("TMPDIR");
+  if (shared.empty()) shared = "/tmp";
+  std::string user = Variable("USER");
+  if (user.find('/') != std::string::npos) user.clear();
+  const std::string own = WithTrailingSlash(shared) + "rentdesk" + (user.empty() ? "" : "-" + user);
+  return CurrentEnv()->MakePrivateDirectory(own) ? own + "/" : "";
 }
 
 std::string BrowseForFolder(const std::string& title, bool list_files) {
