@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/env.h"
@@ -13,20 +14,21 @@ namespace {
 
 constexpr size_t kMostValueBytes = 10239;
 
-// The text without leading bytes 1..32 and trailing blanks.
+// The text without leading bytes 1..32 and without the trailing blanks a line's name loses (a
+// carriage return stays, and makes the name one that is refused).
 std::string TrimArgument(const std::string& s) {
   size_t a = 0, b = s.size();
   while (a < b && s[a] >= 1 && s[a] <= 32) ++a;
-  while (b > a && (s[b - 1] == ' ' || s[b - 1] == '\t')) --b;
+  while (b > a && std::string_view(" \t\v\f").find(s[b - 1]) != std::string_view::npos) --b;
   return s.substr(a, b - a);
 }
 
 // A section or key name as it reads back once written in GBK (so a character GBK lacks matches
 // the '?' it was written as). The second pass turns what the first could not read back (bytes
-// that are no GBK character) into the '?' they are then written as. Paths are file names on
-// disk and never pass through GBK.
+// that are no GBK character) into the '?' they are then written as; blanks the passes bare at
+// the end go last. Paths are file names on disk and never pass through GBK.
 std::string CleanName(const std::string& s) {
-  return FromGbk(ToGbk(FromGbk(ToGbk(TrimArgument(s)))));
+  return TrimArgument(FromGbk(ToGbk(FromGbk(ToGbk(TrimArgument(s))))));
 }
 
 bool HasLineBreak(const std::string& s) { return s.find_first_of("\r\n") != std::string::npos; }
