@@ -6,9 +6,11 @@
 #include "common/files.h"
 #include "common/message_box.h"
 #include "common/table/table.h"
+#include "common/text.h"
 #include "ledger/backup_at_exit.h"
 #include "ledger/login_window.h"
 #include "ledger/main_window.h"
+#include "ledger/program_state.h"
 #include "tests/ledger/rentdesk_run.h"
 
 namespace rentdesk_test {
@@ -103,6 +105,36 @@ TEST_F(Login, OnlyExactly是AsksForThePassword) {
       ExpectRefused(c.typed);
       MouseDown(LoginWindow::透明标签2);
     }
+    EXPECT_EQ(Run(), 0);
+  }
+}
+
+// Settings saved by an editor: as UTF-8 with or without a byte order mark, or as GBK with
+// blanks around '='. The password is still asked for, and the names are still read.
+TEST_F(Login, SettingsAnEditorSavedStillAskForThePassword) {
+  const std::string text =
+      "[用户设置]\r\n用户名 = 小王\r\n单位名称 = 永安租赁\r\n使用密码 = 是\r\n密码 = 123\r\n";
+  const struct {
+    const char* what;
+    std::string bytes;
+  } cases[] = {
+      {"UTF-8 with a byte order mark", "\xEF\xBB\xBF" + text},
+      {"UTF-8", text},
+      {"GBK edited by hand", ToGbk(text)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TearDown();
+    SetUp();
+    WriteFile(InRun("配置.ini"), Bytes(c.bytes));
+    Do([] { EXPECT_EQ(ui::GetText(LoginWindow::编辑框1), "小王"); });
+    TryPassword("");
+    ExpectRefused("");
+    TryPassword("123 ");
+    ExpectRefused("123 ");
+    TryPassword("123");
+    Do([] { EXPECT_EQ(CompanyName.value_or("?"), "永安租赁"); });
+    ExpectInThenLeave();
     EXPECT_EQ(Run(), 0);
   }
 }

@@ -39,9 +39,23 @@ class SettingsRun : public RentdeskRun {
     Type(LoginWindow::编辑框2, typed);
     MouseDown(LoginWindow::透明标签1);
   }
+  // The clerk stores a password in the settings window and needs it at the next start.
+  void SavePasswordThenLogInWithIt();
 };
 
+// Also in a run directory whose name GBK cannot hold: the settings file's path is used as it
+// stands, so the settings are kept there too.
 TEST_F(SettingsRun, ASavedPasswordIsAskedAtTheNextLogin) {
+  for (const char* folder : {"run", "김철수"}) {
+    SCOPED_TRACE(folder);
+    run_folder_name_ = folder;
+    TearDown();
+    SetUp();
+    SavePasswordThenLogInWithIt();
+  }
+}
+
+void SettingsRun::SavePasswordThenLogInWithIt() {
   Setting("单位名称", "旧公司");
   MouseDown(LoginWindow::透明标签1);  // no password asked yet
   Click(MainWindow::用户管理);
