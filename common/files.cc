@@ -1,13 +1,10 @@
 #include "common/files.h"
 
-#include <unistd.h>
-
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "common/env.h"
-#include "platform/platform.h"
+#include "common/platform.h"
 
 namespace {
 
@@ -25,11 +22,8 @@ std::string FolderOf(const std::string& path) {
 }
 
 std::string ExecutableFolder() {
-  std::string buf(4096, '\0');
-  ssize_t n = ::readlink("/proc/self/exe", buf.data(), buf.size());
-  if (n <= 0) return ".";
-  buf.resize(static_cast<size_t>(n));
-  return FolderOf(buf);
+  const std::string path = CurrentEnv()->ExecutablePath();
+  return path.empty() ? "." : FolderOf(path);
 }
 
 bool HasWildcard(const std::string& name) { return name.find_first_of("*?") != std::string::npos; }
@@ -76,10 +70,7 @@ bool WildcardExists(const std::string& folder, const std::string& pattern) {
 }
 
 // The value of an environment variable, "" when unset.
-std::string Variable(const char* name) {
-  const char* value = std::getenv(name);
-  return value ? value : "";
-}
+std::string Variable(const char* name) { return CurrentEnv()->Variable(name).value_or(""); }
 
 std::string WithTrailingSlash(std::string folder) {
   if (folder.empty() || folder.back() != '/') folder += '/';
@@ -100,9 +91,12 @@ void SetRunDirectoryForTests(const std::string& folder) {
   RunDirectoryOverride() = f;
 }
 
+std::string RunPath(const std::string& name) { return GetRunDirectory() + "/" + name; }
+
+std::string SettingsFilePath() { return RunPath("配置.ini"); }
+
 std::string GetHomeDirectory() {
-  const char* home = std::getenv("HOME");
-  std::string folder = home ? home : "";
+  std::string folder = CurrentEnv()->Variable("HOME").value_or("");
   while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
   return folder;
 }
