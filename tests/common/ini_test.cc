@@ -8,6 +8,7 @@
 #include "common/env.h"
 #include "common/files.h"
 #include "common/text.h"
+#include "tests/common/fault_env.h"
 #include "tests/common/scratch_folder.h"
 
 namespace {
@@ -276,6 +277,30 @@ TEST_F(IniTest, AFailedWriteLeavesTheOldFile) {
     EXPECT_EQ(ReadIniItem(ini_, "用户设置", "用户名"), "张三");
   }
   EXPECT_EQ(ReadFileToBinary(ini_), before);
+}
+
+// A write that fails at any of its writes leaves the file as it was, a UTF-8 one too; with no
+// failure the whole file is GBK afterwards.
+TEST_F(IniTest, AWriteFailingAtAnyPointLeavesTheFileAsItWas) {
+  const std::string before = "\xEF\xBB\xBF[用户设置]\n单位名称=永安\n";
+  int writes = 0;
+  {
+    WriteRaw(ini_, before);
+    ScopedFaultEnv env;
+    ASSERT_TRUE(WriteIniItem(ini_, "用户设置", "密码", " 1 2 "));
+    writes = env->writes();
+  }
+  ASSERT_GT(writes, 0);
+  EXPECT_EQ(Utf8FileText(ini_), "[用户设置]\n单位名称=永安\n密码=\" 1 2 \"\n");
+  for (int n = 1; n <= writes; ++n) {
+    WriteRaw(ini_, before);
+    ScopedFaultEnv env;
+    env->FailWrite(n);
+    EXPECT_FALSE(WriteIniItem(ini_, "用户设置", "密码", " 1 2 ")) << n;
+    ByteSet b = ReadFileToBinary(ini_);
+    EXPECT_EQ(std::string(b.begin(), b.end()), before) << n;
+    EXPECT_EQ(ReadIniItem(ini_, "用户设置", "单位名称"), "永安");
+  }
 }
 
 TEST_F(IniTest, AnUnreadableFileIsNotReplaced) {
