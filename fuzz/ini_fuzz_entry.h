@@ -11,6 +11,7 @@
 // A GBK file that happens to be well-formed UTF-8 reads as UTF-8, so the read-back rules are
 // only held where the written file reads as GBK.
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <optional>
@@ -100,13 +101,21 @@ inline bool ReadsAsGbk(const std::string& path) {
 }
 
 inline std::string RunIniInput(const uint8_t* data, size_t size) {
-  // In memory where there is a memory file system: every write of the file is synced.
-  static const std::string dir = [] {
-    char shm[] = "/dev/shm/ini-fuzz-XXXXXX", tmp[] = "/tmp/ini-fuzz-XXXXXX";
-    if (mkdtemp(shm)) return std::string(shm);
-    return std::string(mkdtemp(tmp) ? tmp : "/tmp");
-  }();
-  const std::string path = dir + "/配置.ini";
+  // In memory where there is a memory file system (every write of the file is synced); the
+  // folder goes when the process ends.
+  static const struct Folder {
+    Folder() {
+      char shm[] = "/dev/shm/ini-fuzz-XXXXXX", tmp[] = "/tmp/ini-fuzz-XXXXXX";
+      path = mkdtemp(shm) ? shm : mkdtemp(tmp) ? tmp : "";
+    }
+    ~Folder() {
+      PosixEnv()->Remove(path + "/配置.ini");
+      rmdir(path.c_str());
+    }
+    std::string path;
+  } dir;
+  if (dir.path.empty()) return "";
+  const std::string path = dir.path + "/配置.ini";
   const Input in = Split(data, size);
   if (!WriteBinaryToFile(path, ByteSet(in.file.begin(), in.file.end()))) return "";
   const bool was_gbk = ReadsAsGbk(path);
