@@ -2,6 +2,7 @@
 
 #include "common/files.h"
 #include "common/message_box.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/text.h"
 #include "ledger/program_state.h"
@@ -35,8 +36,8 @@ const char* WorkingDocketAlias() { return kAlias; }
 bool OpenPickedContractDockets() {
   SelectTable("合同");
   GoToRecord(PickedContract.record);
-  PickedContract.name = ToText(ReadField(2));
-  const Value dockets = ReadField(12);
+  PickedContract.name = ToText(ReadField(kContractUnitName.number));
+  const Value dockets = ReadField(kContractDockets.number);
   const ByteSet* bytes = std::get_if<ByteSet>(&dockets);
   if (bytes == nullptr || !WriteBinaryToFile(WorkingDocketFile(), *bytes)) {
     ShowMessageBox("选择合同写出数据库失败");
@@ -54,7 +55,7 @@ bool StoreWorkingDockets() {
   const bool readable = ReadWorkingFile(&bytes);
   SelectTable("合同");
   GoToRecord(PickedContract.record);
-  if (readable && WriteField(12, bytes)) return true;
+  if (readable && WriteField(kContractDockets.number, bytes)) return true;
   ShowMessageBox("出租单录入数据库失败");
   return false;
 }

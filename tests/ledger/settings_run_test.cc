@@ -45,15 +45,17 @@ class SettingsRun : public RentdeskRun {
 
 // Also in a run directory whose name GBK cannot hold: the settings file's path is used as it
 // stands, so the settings are kept there too.
-TEST_F(SettingsRun, ASavedPasswordIsAskedAtTheNextLogin) {
-  for (const char* folder : {"run", "김철수"}) {
-    SCOPED_TRACE(folder);
-    run_folder_name_ = folder;
-    TearDown();
-    SetUp();
-    SavePasswordThenLogInWithIt();
+class SettingsInFolder : public SettingsRun, public ::testing::WithParamInterface<const char*> {
+ protected:
+  void SetUp() override {
+    run_folder_name_ = GetParam();
+    SettingsRun::SetUp();
   }
-}
+};
+
+TEST_P(SettingsInFolder, ASavedPasswordIsAskedAtTheNextLogin) { SavePasswordThenLogInWithIt(); }
+
+INSTANTIATE_TEST_SUITE_P(Folders, SettingsInFolder, ::testing::Values("run", "김철수"));
 
 void SettingsRun::SavePasswordThenLogInWithIt() {
   Setting("单位名称", "旧公司");

@@ -14,7 +14,7 @@ TEST_F(TallyStartupTest, FirstStartInAnEmptyFolderWritesTheTemplatesAndTheVersio
     EXPECT_EQ(ui::GetText(W::HandlingFeeBox), "");
     EXPECT_TRUE(ui::GetChecked(W::DoubleLayoutOption));
     EXPECT_FALSE(ui::GetChecked(W::SingleLayoutOption));
-    EXPECT_EQ(LayoutIsSingle, 0);
+    EXPECT_FALSE(LayoutIsSingle);
     EXPECT_EQ(Rows(), 28);
     EXPECT_EQ(Columns(), 6);
     EXPECT_EQ(Grid(G).settings.print_date_position, 2);
@@ -106,7 +106,7 @@ TEST_F(TallyStartupTest, TheLastSavedSingleTallyGivesTheSingleLayout) {
   script_.Do([] {
     EXPECT_TRUE(ui::GetChecked(W::SingleLayoutOption));
     EXPECT_FALSE(ui::GetChecked(W::DoubleLayoutOption));
-    EXPECT_EQ(LayoutIsSingle, 1);
+    EXPECT_TRUE(LayoutIsSingle);
     EXPECT_EQ(Rows(), 55);
     EXPECT_EQ(Columns(), 3);
     EXPECT_EQ(Cell(0, 0), "钢管型号");
@@ -211,28 +211,28 @@ namespace {
 // Half of the tally pair missing while the other half holds saved tallies: the templates would
 // hand the saved tallies' blocks to new ones. tallybench names the missing file before its
 // window opens and ends, writing nothing (not even the version into the settings file).
-TEST_F(TallyStartupTest, AHalfMissingTallyPairHoldingTalliesEndsTallybenchTouchingNothing) {
-  for (const char* removed : {"码单数据库.RDT", "码单数据库.rdb"}) {
-    SCOPED_TRACE(removed);
-    TearDown();
-    SetUp();
-    AppendTally({"2024年5月1日", ByteSet(700, 7), 5, 7.5, false, "旧"});
-    ASSERT_TRUE(DeleteDiskFile(RunPath(removed)));
-    const std::string kept =
-        std::string(removed) == "码单数据库.RDT" ? "码单数据库.rdb" : "码单数据库.RDT";
-    const ByteSet before = ReadFileToBinary(RunPath(kept));
-    script_.ExpectMessageBox(std::string("找不到") + removed + "，数据无法打开。");
-    std::string failure;
-    EXPECT_TRUE(RunScripted(
-        script_, [] { EXPECT_EQ(TallybenchEntry(), 1); }, &failure))
-        << failure;
-    script_ = ScriptedPlatform();
-    std::vector<std::string> names;
-    ASSERT_TRUE(PosixEnv()->ListDirectory(dir_, &names));
-    EXPECT_EQ(names, std::vector<std::string>{kept});
-    EXPECT_EQ(ReadFileToBinary(RunPath(kept)), before);
-  }
+class HalfMissingTallyPair : public TallyStartupTest,
+                             public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(HalfMissingTallyPair, EndsTallybenchTouchingNothing) {
+  const std::string removed = GetParam();
+  AppendTally({"2024年5月1日", ByteSet(700, 7), 5, 7.5, false, "旧"});
+  ASSERT_TRUE(DeleteDiskFile(RunPath(removed)));
+  const std::string kept = removed == "码单数据库.RDT" ? "码单数据库.rdb" : "码单数据库.RDT";
+  const ByteSet before = ReadFileToBinary(RunPath(kept));
+  script_.ExpectMessageBox("找不到" + removed + "，数据无法打开。");
+  std::string failure;
+  EXPECT_TRUE(RunScripted(
+      script_, [] { EXPECT_EQ(TallybenchEntry(), 1); }, &failure))
+      << failure;
+  std::vector<std::string> names;
+  ASSERT_TRUE(PosixEnv()->ListDirectory(dir_, &names));
+  EXPECT_EQ(names, std::vector<std::string>{kept});
+  EXPECT_EQ(ReadFileToBinary(RunPath(kept)), before);
 }
+
+INSTANTIATE_TEST_SUITE_P(Files, HalfMissingTallyPair,
+                         ::testing::Values("码单数据库.RDT", "码单数据库.rdb"));
 
 // Once the samples of a fresh table point at no block, a lost companion is written anew.
 TEST_F(TallyStartupTest, ACompanionLostBesideATableOfNoSavedTallyIsWrittenAnew) {

@@ -88,44 +88,51 @@ std::vector<std::string> Names(const std::string& folder) {
   return names;
 }
 
+// Where the folder is: with a session runtime folder or without one; in the test's folder.
+struct OwnFolder {
+  bool runtime;
+  const char* folder;
+};
+
+void PrintTo(const OwnFolder& c, std::ostream* os) { *os << c.folder; }
+
+class TempFilesInOwnFolder : public TallyTempFilesTest,
+                             public ::testing::WithParamInterface<OwnFolder> {};
+
 // In the shared temporary folder another user has put files of those names, and a link where
 // the file written beside 1.tmp goes: none is used or touched. The files keep their names in a
 // folder that only the user may enter, in the session's runtime folder, else in the shared one.
-TEST_F(TallyTempFilesTest, TheFilesKeepTheirNamesInAFolderOnlyTheUserMayEnter) {
-  const struct {
-    bool runtime;
-    const char* folder;  // in the test's folder
-  } cases[] = {{true, "/rentdesk"}, {false, "/共享/rentdesk-clerk"}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.folder);
-    TearDown();
-    SetUp();
-    const std::string shared = dir_ + "/共享", victim = dir_ + "/账本", folder = dir_ + c.folder;
-    ASSERT_EQ(mkdir(shared.c_str(), 01777), 0);
-    ASSERT_TRUE(WriteBinaryToFile(victim, ByteSet{'v'}));
-    for (const char* name : {"1.tmp", "2.tmp"}) {
-      ASSERT_TRUE(WriteBinaryToFile(shared + "/" + name, ByteSet{'x'}));
-    }
-    ASSERT_EQ(symlink(victim.c_str(), (shared + "/1.tmp.new").c_str()), 0);
-    ScopedVariable tmp("TMPDIR", shared), user("USER", "clerk");
-    if (!c.runtime) runtime_.Set(std::nullopt);
-    SaveTally(26, 4, "10");
-    script_.Click(W::按钮4).ChooseListItem(R::TallyRecordList, 3, true);
-    script_.Close(R::self);
-    CloseQuietly();
-    RunTallybench();
-    EXPECT_EQ(Names(folder), (std::vector<std::string>{"1.tmp", "2.tmp"}));
-    struct stat st;
-    ASSERT_EQ(lstat(folder.c_str(), &st), 0);
-    EXPECT_TRUE(S_ISDIR(st.st_mode));
-    EXPECT_EQ(st.st_mode & 0777, 0700u);
-    EXPECT_EQ(ReadFileToBinary(folder + "/2.tmp"), Tallies()[3].grid);
-    EXPECT_EQ(ReadFileToBinary(victim), ByteSet{'v'});
-    for (const char* name : {"1.tmp", "2.tmp"}) {
-      EXPECT_EQ(ReadFileToBinary(shared + "/" + name), ByteSet{'x'}) << name;
-    }
+TEST_P(TempFilesInOwnFolder, KeepTheirNamesInAFolderOnlyTheUserMayEnter) {
+  const OwnFolder& c = GetParam();
+  const std::string shared = dir_ + "/共享", victim = dir_ + "/账本", folder = dir_ + c.folder;
+  ASSERT_EQ(mkdir(shared.c_str(), 01777), 0);
+  ASSERT_TRUE(WriteBinaryToFile(victim, ByteSet{'v'}));
+  for (const char* name : {"1.tmp", "2.tmp"}) {
+    ASSERT_TRUE(WriteBinaryToFile(shared + "/" + name, ByteSet{'x'}));
+  }
+  ASSERT_EQ(symlink(victim.c_str(), (shared + "/1.tmp.new").c_str()), 0);
+  ScopedVariable tmp("TMPDIR", shared), user("USER", "clerk");
+  if (!c.runtime) runtime_.Set(std::nullopt);
+  SaveTally(26, 4, "10");
+  script_.Click(W::按钮4).ChooseListItem(R::TallyRecordList, 3, true);
+  script_.Close(R::self);
+  CloseQuietly();
+  RunTallybench();
+  EXPECT_EQ(Names(folder), (std::vector<std::string>{"1.tmp", "2.tmp"}));
+  struct stat st;
+  ASSERT_EQ(lstat(folder.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISDIR(st.st_mode));
+  EXPECT_EQ(st.st_mode & 0777, 0700u);
+  EXPECT_EQ(ReadFileToBinary(folder + "/2.tmp"), Tallies()[3].grid);
+  EXPECT_EQ(ReadFileToBinary(victim), ByteSet{'v'});
+  for (const char* name : {"1.tmp", "2.tmp"}) {
+    EXPECT_EQ(ReadFileToBinary(shared + "/" + name), ByteSet{'x'}) << name;
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(Folders, TempFilesInOwnFolder,
+                         ::testing::Values(OwnFolder{true, "/rentdesk"},
+                                           OwnFolder{false, "/共享/rentdesk-clerk"}));
 
 // Links put where the user's folders belong are not written through; without a folder of the
 // user's own the tally is saved and reloaded whole from memory, and nothing goes to the shared

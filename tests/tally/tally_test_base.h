@@ -47,10 +47,6 @@ class TallyTest : public ::testing::Test {
     dir_ = pattern;
     SetRunDirectoryForTests(dir_);
     runtime_.Set(dir_);
-    LayoutIsSingle = 0;
-    LastTotalMetres = 0;
-    LastFastenerCount = 0;
-    SavedGridBytes.clear();
     script_.SetNow(Now());
   }
   void TearDown() override {
