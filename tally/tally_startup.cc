@@ -13,7 +13,6 @@ namespace {
 
 using W = TallyWindow;
 
-constexpr const char* kTableName = "码单数据库.rdb";
 constexpr const char* kCompanionName = "码单数据库.RDT";
 
 // The layout of the last saved tally (double when there is none).
@@ -47,12 +46,12 @@ double LastTotalMetres = 0;
 double LastFastenerCount = 0;
 
 std::string TallySettingsPath() { return GetRunDirectory() + "/配置.ini"; }
-std::string TallyTablePath() { return GetRunDirectory() + "/" + kTableName; }
+std::string TallyTablePath() { return GetRunDirectory() + "/" + kTallyTableFile; }
 
 void TallyWindow_OnCreated() {
   WriteIniItem(TallySettingsPath(), "版本号", "tallybench", "3.0");
   const bool fresh = !FileExists(TallyTablePath());
-  WriteTemplateIfMissing(TallyTablePath(), kTableName);
+  WriteTemplateIfMissing(TallyTablePath(), kTallyTableFile);
   WriteTemplateIfMissing(GetRunDirectory() + "/" + kCompanionName, kCompanionName);
   if (OpenTable(TallyTablePath(), "") && fresh) DetachSampleGrids();
   ui::SetText(W::HandlingFeeBox, ReadIniItem(TallySettingsPath(), "config", "价格"));

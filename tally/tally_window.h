@@ -55,6 +55,8 @@ extern double LastFastenerCount;
 // The settings file of the run directory and the tally table's path there.
 std::string TallySettingsPath();
 std::string TallyTablePath();
+// The tally table's file name (its stored template's name too).
+inline constexpr const char* kTallyTableFile = "码单数据库.rdb";
 
 // Start-up: version, templates, the tally table, the price, the last layout, the grid.
 void TallyWindow_OnCreated();
