@@ -6,9 +6,10 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QToolTip>
+#include <QTest>
 
 #include "common/dates.h"
+#include "platform/qt/qt_balloon.h"
 #include "tests/platform/demo_window.h"
 #include "tests/platform/qt_fixture.h"
 
@@ -97,9 +98,15 @@ TEST_F(QtUnitsTest, PopupMenuItemRunsItsHandler) {
 }
 
 TEST_F(QtUnitsTest, BalloonTipShowsItsText) {
-  ui::AddBalloonTip(D::气球提示框1, 100, 100, "请输入根数", 1);
-  EXPECT_EQ(QToolTip::text(), QString("请输入根数"));
-  QToolTip::hideText();
+  ui::AddBalloonTip(D::气球提示框1, 100, 100, "请输入根数\r\n右键帮助", 1);
+  auto* balloon = WindowWidget(D::kWindow)->findChild<qtp::BalloonTip*>();
+  ASSERT_NE(balloon, nullptr);
+  EXPECT_TRUE(balloon->isVisible());
+  EXPECT_EQ(balloon->text(), QString("请输入根数\n右键帮助"));
+  EXPECT_EQ(balloon->tip(), QPoint(100, 100));
+  EXPECT_TRUE(balloon->geometry().contains(QPoint(100, 100)));  // its stem points there
+  QTest::mouseClick(balloon, Qt::LeftButton);
+  EXPECT_FALSE(balloon->isVisible());
 }
 
 TEST_F(QtUnitsTest, SoundsNeverWait) {
