@@ -6,8 +6,6 @@
 #include <stdlib.h>
 
 #include <QApplication>
-#include <QEventLoop>
-#include <QTimer>
 #include <QWidget>
 #include <filesystem>
 #include <functional>
@@ -21,6 +19,7 @@
 #include "common/ui/ui.h"
 #include "ledger/program_state.h"
 #include "platform/qt/qt_platform.h"
+#include "tests/platform/qt_fixture.h"
 
 namespace qtapp {
 
@@ -84,15 +83,8 @@ class QtAppTest : public ::testing::Test {
     ASSERT_FALSE(bytes.empty()) << name;
     ASSERT_TRUE(WriteBinaryToFile(RunPath(name), ByteSet(bytes.begin(), bytes.end())));
   }
-  static void Settle() {
-    QApplication::processEvents();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-  static void RunFor(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-  }
+  static void Settle() { qtest::QtWindowTest::Settle(); }
+  static void RunFor(int ms) { qtest::QtWindowTest::RunFor(ms); }
 
   // The bytes of a docket table holding these dockets.
   ByteSet DocketTable(const std::vector<Docket>& dockets) {
