@@ -2,8 +2,10 @@
 // list's print and preview.
 #include "ledger/docket_edit.h"
 
+#include "common/files.h"
 #include "common/grid/grid_ops.h"
 #include "common/message_box.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/table/template_fields.h"
 #include "ledger/contract_pick_dockets.h"
@@ -22,7 +24,7 @@ ui::WindowDecl MakeDocketEditWindowDecl() {
   d.units = {
       Declare(W::高级表格1, {6, 6, 1024, 480})
           .CellTextBytes(1, kRemarkColumn, -1, kRemarkColumn,
-                         TemplateTextWidth(kDocketTemplateFile, "其它备注")),
+                         TemplateTextWidth(kDocketTemplateFile, kDocketRemark.name)),
       Declare(W::按钮1, {40, 496, 160, 36}).Text("确定修改并保存"),
       Declare(W::按钮2, {240, 496, 160, 36}).Text("删除本条单据"),
       Declare(W::按钮3, {440, 496, 160, 36}).Text("关闭退出"),

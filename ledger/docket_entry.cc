@@ -7,6 +7,7 @@
 #include "common/grid/grid_ops.h"
 #include "common/message_box.h"
 #include "common/programs.h"
+#include "common/record_fields.h"
 #include "common/table/template_fields.h"
 #include "ledger/contract_pick_dockets.h"
 #include "ledger/program_state.h"
@@ -43,7 +44,7 @@ std::vector<ui::UnitDecl> TabUnits() {
       Declare(W::高级表格1, {4, 4, 400, 172})
           .OnPage(tab, 0)
           .CellTextBytes(kRemarkRow, 1, kRemarkRow, 1,
-                         TemplateTextWidth(kDocketTemplateFile, "其它备注")),
+                         TemplateTextWidth(kDocketTemplateFile, kDocketRemark.name)),
       Declare(W::按钮2, {420, 6, 160, 36}).Text("打开tallybench").OnPage(tab, 0),
       Declare(W::按钮3, {420, 50, 160, 36}).Text("打开计算器").OnPage(tab, 0),
       Declare(W::按钮4, {420, 94, 160, 36}).Text("关闭").OnPage(tab, 0),
@@ -81,9 +82,9 @@ void WriteGridLabels() {
   SetGridRowCount(W::高级表格1, kGridRows);
   SetGridColumnCount(W::高级表格1, kGridColumns);
   for (int r = 0; r < kGridRows; ++r) {
-    SetGridCellData(W::高级表格1, r, 0, 1, std::string(kGridLabels[r * 2]));
+    SetGridCellData(W::高级表格1, r, 0, kCellContent, std::string(kGridLabels[r * 2]));
   }
-  SetGridCellData(W::高级表格1, 0, 1, 1, std::string(kGridLabels[1]));
+  SetGridCellData(W::高级表格1, 0, 1, kCellContent, std::string(kGridLabels[1]));
   // The label column fits "扣件差螺丝（套）"; the value column takes the rest of the grid.
   SetGridColumnWidth(W::高级表格1, 0, 130);
   SetGridColumnWidth(W::高级表格1, 1, 200);

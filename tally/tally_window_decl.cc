@@ -1,4 +1,5 @@
 // The tally window's declaration: the grid on the left, the panel of results and commands.
+#include "common/record_fields.h"
 #include "common/table/template_fields.h"
 #include "tally/tally_commands.h"
 #include "tally/tally_compute.h"
@@ -42,7 +43,7 @@ std::vector<ui::UnitDecl> SheetFields() {
       Declare(W::标签11, {16, 336, 70, 24}).Text("单位名称").In(panel),
       Declare(W::UnitNameBox, {88, 336, 134, 24})
           .In(panel)
-          .TextBytes(TemplateTextWidth(kTallyTableFile, "单位名称")),
+          .TextBytes(TemplateTextWidth(kTallyTableFile, kTallyUnitName.name)),
   };
 }
 
@@ -117,7 +118,7 @@ ui::WindowDecl MakeTallyWindowDecl() {
   d.hidden = true;
   // The single layout's date cell is what a saved tally keeps as its 日期.
   d.units = {Declare(W::TallyGrid, {32, 8, 592, 704})
-                 .CellTextBytes(54, 2, 54, 2, TemplateTextWidth(kTallyTableFile, "日期")),
+                 .CellTextBytes(54, 2, 54, 2, TemplateTextWidth(kTallyTableFile, kTallyDate.name)),
              Declare(W::分组框1, {658, -2, 272, 706})};
   for (auto part : {ResultLabels(), SheetFields(), CommandButtons(), HiddenUnits()}) {
     d.units.insert(d.units.end(), part.begin(), part.end());

@@ -179,10 +179,6 @@ struct UnitDecl {
     visible = false;
     return *this;
   }
-  UnitDecl& Disabled() {
-    disabled = true;
-    return *this;
-  }
   UnitDecl& Checked() {
     checked = true;
     return *this;

@@ -62,7 +62,7 @@ class QtAppTest : public ::testing::Test {
     SetRunDirectoryForTests(dir_);
     for (const char* n : {"合同.rdb", "合同.rdt", "出租单数据.rdb"}) WriteTemplate(n);
     ASSERT_TRUE(OpenTable(RunPath("合同.rdb"), "合同"));
-    DocketMode = 0;
+    DocketMode = DocketModeValue::kEntry;
     PickedContract = {};
     ContractAddMode = 0;
     EditedContractRecord = 0;

@@ -172,7 +172,7 @@ TEST_F(WindowsRender, DocketEditWindowWithFourDockets) {
   ASSERT_TRUE(SelectTable("合同"));
   ASSERT_TRUE(GoToRecord(1));
   PickedContract.record = 1;
-  DocketMode = 1;
+  DocketMode = DocketModeValue::kEdit;
   ASSERT_TRUE(OpenPickedContractDockets());
   Open(DocketEditWindowDecl());
   const QImage image = Shoot(DocketEditWindowDecl(), "docket_edit_window.png");

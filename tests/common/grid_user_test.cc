@@ -71,7 +71,8 @@ TEST_F(GridUserTest, TypedTextIsCutToTheCellsByteLimit) {
                         EXPECT_EQ(GetGridCellData(kGrid, 1, 3), "钢管");
                         EXPECT_EQ(GetGridCellData(kGrid, 2, 3), "ab钢");
                         EXPECT_EQ(GetGridCellData(kGrid, 3, 3), "顶托");
-                        SetGridCellData(kGrid, 3, 3, 1, Value(std::string("程序写的长文字")));
+                        SetGridCellData(kGrid, 3, 3, kCellContent,
+                                        Value(std::string("程序写的长文字")));
                         EXPECT_EQ(GetGridCellData(kGrid, 3, 3), "程序写的长文字");
                       }))
       << failure_;
@@ -98,7 +99,7 @@ TEST_F(GridUserTest, HeaderCellsAndCellsOutsideRefuseTheUsersEdit) {
 TEST_F(GridUserTest, AReadOnlyCellRefusesTheUserButTakesTheProgramsWrite) {
   script_.TypeCell(kGrid, 2, 1, "改").Refused().TypeCell(kGrid, 3, 2, "改").Refused();
   script_.Do([] {
-    EXPECT_TRUE(SetGridCellData(kGrid, 2, 1, 1, Value(std::string("程序"))));
+    EXPECT_TRUE(SetGridCellData(kGrid, 2, 1, kCellContent, Value(std::string("程序"))));
     EXPECT_TRUE(SetGridCellFlag(kGrid, 3, 2, 3, 2, false));
   });
   script_.TypeCell(kGrid, 3, 2, "可改").ChooseCell(kGrid, 1, 2, "出库").Refused();
@@ -123,7 +124,7 @@ TEST_F(GridUserTest, AGridThatIsNotEditableRefusesEveryEdit) {
     SetGridColumnType(kGrid, 2, 8);
     AddGridChoiceItem(kGrid, 2, "出库");
     SetGridEditable(kGrid, false);
-    EXPECT_TRUE(SetGridCellData(kGrid, 1, 1, 1, Value(1.5)));
+    EXPECT_TRUE(SetGridCellData(kGrid, 1, 1, kCellContent, Value(1.5)));
   })) << failure_;
   EXPECT_EQ(Log(), (Strings{"cursor 1,1 reads 1,1"}));
 }

@@ -91,7 +91,7 @@ TEST_F(QtChineseTest, PrintPreviewAndPrintDialogsReadChinese) {
   decl.rect = {0, 0, 400, 300};
   decl.units = {ui::Declare(kGrid, {0, 0, 380, 260})};
   ASSERT_TRUE(ui::LoadStartWindow(decl));
-  SetGridCellData(kGrid, 1, 1, 1, std::string("钢管"));
+  SetGridCellData(kGrid, 1, 1, kCellContent, std::string("钢管"));
   const DialogSeen preview = WhenShown<QPrintPreviewDialog>(
       [&] { platform_.Windows().PrintGrid(*ui::FindUnit(kGrid), true); });
   EXPECT_EQ(preview.title, QString("打印预览"));

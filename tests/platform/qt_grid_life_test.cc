@@ -17,7 +17,7 @@ TEST_F(QtWindowTest, AGridAsksNothingOfItsUnitOnceItsWindowIsGone) {
   decl.rect = {0, 0, 300, 200};
   decl.units = {ui::Declare(kGrid, {0, 0, 280, 180})};
   ASSERT_TRUE(ui::LoadStartWindow(decl));
-  SetGridCellData(kGrid, 1, 1, 1, std::string("钢管"));
+  SetGridCellData(kGrid, 1, 1, kCellContent, std::string("钢管"));
   Settle();
   auto* table = WidgetOf<ui::Kind::kGrid, QTableView>(kGrid);
   ASSERT_NE(table, nullptr);

@@ -66,11 +66,11 @@ class QtTypingTest : public QtWindowTest {
     // A heading row; a number column, a name column of a 20-byte field; one read-only cell.
     SetGridRowCount(kGrid, 6);
     SetGridColumnCount(kGrid, 3);
-    SetGridCellData(kGrid, 0, 1, 1, std::string("数量"));
-    SetGridCellData(kGrid, 0, 2, 1, std::string("单位名称"));
+    SetGridCellData(kGrid, 0, 1, kCellContent, std::string("数量"));
+    SetGridCellData(kGrid, 0, 2, kCellContent, std::string("单位名称"));
     SetGridColumnType(kGrid, 1, 2);
     SetGridColumnWidth(kGrid, 2, 200);
-    SetGridCellData(kGrid, 1, 1, 1, std::string("123"));
+    SetGridCellData(kGrid, 1, 1, kCellContent, std::string("123"));
     SetGridCellFlag(kGrid, 3, 1, 3, 1, true);
     Settle();
     table_ = WidgetOf<ui::Kind::kGrid, QTableView>(kGrid);
@@ -120,7 +120,7 @@ TEST_F(QtTypingTest, KeysOnTheCursorCellReplaceItsText) {
        }},
   };
   for (const auto& c : cases) {
-    SetGridCellData(kGrid, 1, 1, 1, std::string("123"));
+    SetGridCellData(kGrid, 1, 1, kCellContent, std::string("123"));
     c.reach(this);
     ASSERT_EQ(GetGridCursorRow(kGrid), 1) << c.how;
     Type("77");
@@ -137,8 +137,8 @@ TEST_F(QtTypingTest, KeysOnTheCursorCellReplaceItsText) {
 
 TEST_F(QtTypingTest, DeleteAndBackspaceEmptyAnEditableCursorCell) {
   for (Qt::Key key : {Qt::Key_Delete, Qt::Key_Backspace}) {
-    SetGridCellData(kGrid, 1, 1, 1, std::string("123"));
-    SetGridCellData(kGrid, 3, 1, 1, std::string("9"));
+    SetGridCellData(kGrid, 1, 1, kCellContent, std::string("123"));
+    SetGridCellData(kGrid, 3, 1, kCellContent, std::string("9"));
     ClickCell(1, 1);
     Press(key);
     EXPECT_EQ(GetGridCellData(kGrid, 1, 1), "") << key;
@@ -193,7 +193,7 @@ TEST_F(QtTypingTest, NumberCellsTakeFullWidthDigitsAndSayWhatTheyRefuse) {
       {"a letter", false, "8a", "8", true},
   };
   for (const auto& c : cases) {
-    SetGridCellData(kGrid, 1, 1, 1, std::string("123"));
+    SetGridCellData(kGrid, 1, 1, kCellContent, std::string("123"));
     ClickCell(1, 1);
     if (c.commit) {
       Commit(c.typed);
