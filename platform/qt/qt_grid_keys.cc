@@ -46,7 +46,8 @@ bool GridKeys::eventFilter(QObject* watched, QEvent* event) {
   if (type == QEvent::InputMethod) {
     auto* typed = static_cast<QInputMethodEvent*>(event);
     if (typed->commitString().isEmpty() && typed->preeditString().isEmpty()) return false;
-    return StartEditing(event);
+    StartEditing(event);
+    return true;  // as a key: no search for a cell that starts with the text
   }
   auto* key = static_cast<QKeyEvent*>(event);
   switch (key->key()) {
@@ -63,18 +64,17 @@ bool GridKeys::eventFilter(QObject* watched, QEvent* event) {
   }
 }
 
-bool GridKeys::StartEditing(QEvent* event) {
+void GridKeys::StartEditing(QEvent* event) {
   const QModelIndex at = table_->currentIndex();
-  if (!Editable(at)) return false;
+  if (!Editable(at)) return;
   table_->edit(at);
   QWidget* editor = table_->indexWidget(at);
-  if (!editor) return false;
+  if (!editor) return;
   QLineEdit* line = LineOf(editor);
   if (line) line->selectAll();  // the key takes the place of the cell's text
   QWidget* target = line ? line : editor;
   ForwardedKey already_reported;
   QApplication::sendEvent(target, event);
-  return true;
 }
 
 bool GridKeys::Clear() {

@@ -20,7 +20,8 @@ class GridKeys : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  bool StartEditing(QEvent* event);
+  // Opens the cursor cell's editor (an editable cell only) and types the key or text into it.
+  void StartEditing(QEvent* event);
   bool Clear();
   bool Return();
 
