@@ -90,6 +90,7 @@ void WriteSubtotal(const Member& m, const Section& s) {
   PutCell(row, 9, RoundNumber(s.on_rent, 2));
   StatementRow = row;
   BoldRow(row);
+  KeepWithNext(row - 1);  // a subtotal never starts a page alone
   RentTotal += s.amount;
 }
 

@@ -107,11 +107,14 @@ void WriteTotals(double total) {
 void CompleteStatement() {
   SetGridAlignment(W::高级表格1, 1, 0, StatementRow, kLastStatementColumn, kCentred);
   WriteTitleRow();
+  const int closing = StatementRow + 1;
   WriteAmountRow("租 金 小 计：" + AmountText(RentTotal) + "元", RentTotal);
   double total = RentTotal;
   total += AddMissingScrewCharge();
   total += AddWashCharge();
   WriteTotals(total);
+  // From the rent subtotal to the signatures the rows print on one page.
+  for (int row = closing; row < StatementRow; ++row) KeepWithNext(row);
   SetGridRowCount(W::高级表格1, StatementRow + 1);
   SetStatementFont(GetGridRowCount(W::高级表格1));
 }

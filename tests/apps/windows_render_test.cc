@@ -205,7 +205,8 @@ class WindowsRender : public ::testing::Test {
   QImage PrintFirstPage(ui::GridRef g, const std::string& file) {
     PageSetup setup;
     setup.year = 2024, setup.month = 5, setup.day = 6;
-    const std::vector<Page> pages = LayoutPages(ui::Grid(g), setup);
+    const qtp::QtTextMeasure measure;
+    const std::vector<Page> pages = LayoutPages(ui::Grid(g), setup, measure);
     EXPECT_FALSE(pages.empty());
     QImage image(setup.width, setup.height, QImage::Format_RGB32);
     image.fill(Qt::white);

@@ -8,17 +8,23 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPrinterInfo>
+#include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
 
+#include "common/files.h"
 #include "common/grid/grid_model.h"
 #include "common/grid/grid_ops.h"
 #include "platform/qt/qt_grid_paint.h"
+#include "platform/qt/qt_text.h"
 #include "tests/platform/qt_fixture.h"
 
 namespace {
 
 using qtest::QtWindowTest;
+using qtp::Q;
+using qtp::S;
 
 constexpr ui::WindowRef kWindow{"GridWindow"};
 constexpr ui::GridRef kGrid{"GridWindow", "高级表格1"};
@@ -231,7 +237,8 @@ TEST_F(QtGridTest, PagesPrintToPdfAndRender) {
   EXPECT_TRUE(pdf.read(4) == "%PDF");
 
   const PageSetup setup;
-  const std::vector<Page> pages = LayoutPages(ui::Grid(kGrid), setup);
+  const qtp::QtTextMeasure measure;
+  const std::vector<Page> pages = LayoutPages(ui::Grid(kGrid), setup, measure);
   ASSERT_FALSE(pages.empty());
   QImage image(setup.width, setup.height, QImage::Format_RGB32);
   image.fill(Qt::white);
@@ -247,13 +254,41 @@ TEST_F(QtGridTest, PagesPrintToPdfAndRender) {
   EXPECT_GT(dark, 50);  // the title is drawn
 }
 
-TEST_F(QtGridTest, PreviewAndPrintDialogsCloseWithoutError) {
-  for (bool preview : {true, false}) {
-    QTimer::singleShot(50, [] {
-      if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
-    });
-    EXPECT_EQ(platform_.Windows().PrintGrid(*ui::FindUnit(kGrid), preview), 0) << preview;
+// Without a printer (none is installed here) the pages go to grid.pdf in the run folder, from
+// the print button as from the preview's 打印; a preview closed prints nothing.
+TEST_F(QtGridTest, PreviewAndPrintWithoutAPrinterWriteTheRunFolderPdf) {
+  if (!QPrinterInfo::availablePrinters().isEmpty()) {
+    GTEST_SKIP() << "a printer is installed";
   }
+  QTemporaryDir dir;
+  SetRunDirectoryForTests(S(dir.path()));
+  const QString pdf = dir.filePath("grid.pdf");
+  EXPECT_EQ(Q(GridPrintFile()), pdf);
+  struct Case {
+    bool preview;
+    const char* press;  // the preview's button pressed; nullptr: the window closed
+    int result;
+  };
+  for (const Case& c : {Case{true, nullptr, 0}, Case{true, "打印", 3}, Case{false, nullptr, 3}}) {
+    QFile::remove(pdf);
+    QTimer::singleShot(50, [&c] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      if (!dialog) return;
+      for (auto* button : dialog->findChildren<QPushButton*>()) {
+        if (c.press && button->text() == QString(c.press)) {
+          button->click();
+          return;
+        }
+      }
+      dialog->close();
+    });
+    EXPECT_EQ(platform_.Windows().PrintGrid(*ui::FindUnit(kGrid), c.preview), c.result)
+        << c.preview << (c.press ? c.press : "");
+    QFile file(pdf);
+    ASSERT_EQ(file.open(QIODevice::ReadOnly), c.result == 3);
+    EXPECT_TRUE(c.result != 3 || file.read(4) == "%PDF");
+  }
+  SetRunDirectoryForTests("");
 }
 
 }  // namespace
