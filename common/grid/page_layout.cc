@@ -6,7 +6,6 @@
 #include "common/grid/grid_model.h"
 #include "common/grid/page_layout_parts.h"
 
-using page_internal::FitText;
 using page_internal::Frame;
 using page_internal::kLargestMeasure;
 using page_internal::kTextInset;
@@ -21,7 +20,7 @@ struct PageContext {
   const GridModel& g;
   const Frame& f;
   const std::vector<int>& xs;
-  const TextMeasure& measure;
+  const page_internal::PageMeasure& measure;
 };
 
 PageItem Item(PageItem::Type type, PageRect rect, uint32_t colour) {
@@ -36,10 +35,10 @@ PageItem Item(PageItem::Type type, PageRect rect, uint32_t colour) {
 PageItem TextItem(const PageContext& p, PageRect rect, std::string text, GridFont font, int format,
                   uint32_t colour) {
   PageItem item = Item(PageItem::Type::kText, rect, colour);
-  page_internal::FittedText fit = FitText(text, font, rect.width, rect.height - 2, p.measure);
+  const page_internal::FittedText& fit = p.measure.Fit(text, font, rect.width, rect.height - 2);
   font.height = fit.height;
   item.text = std::move(text);
-  item.lines = std::move(fit.lines);
+  item.lines = fit.lines;
   item.font = std::move(font);
   item.format = format;
   return item;
@@ -141,8 +140,9 @@ Page GridPages::Lay(int index) const {
   const Frame f = page_internal::MakeFrame(grid_, setup_);
   Page page;
   page.rows = rows_[index];
-  const std::vector<int> xs = page_internal::PageColumns(grid_, f, page.rows, measure_);
-  const PageContext p{grid_, f, xs, measure_};
+  const page_internal::PageMeasure measure(measure_);
+  const std::vector<int> xs = page_internal::PageColumns(grid_, f, page.rows, measure);
+  const PageContext p{grid_, f, xs, measure};
   if (index == 0) DrawTitle(p, &page);
   DrawRows(p, index == 0 ? f.first_top : f.top, &page);
   DrawBands(p, setup_, index + 1, count(), &page);

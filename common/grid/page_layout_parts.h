@@ -2,6 +2,7 @@
 // The pieces of the page layout (internal to common/grid): the printable frame, the page
 // breaks, and the fitting of texts and columns to a page.
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "common/grid/page_layout.h"
@@ -46,10 +47,30 @@ struct FittedText {
 FittedText FitText(const std::string& text, const GridFont& font, int width, int height,
                    const TextMeasure& measure);
 
+// A measure that remembers what it measured and fitted while one page is laid out: a text
+// repeated down a column is measured and fitted once.
+class PageMeasure : public TextMeasure {
+ public:
+  explicit PageMeasure(const TextMeasure& measure) : measure_(measure) {}
+  double Width(const std::string& text, const GridFont& font) const override;
+  double LineHeight(const GridFont& font) const override;
+  // FitText through this measure, once for each text, font and room.
+  const FittedText& Fit(const std::string& text, const GridFont& font, int width,
+                        int height) const;
+  // The largest height, at most font.height, at which a line of the font fits height.
+  int Tallest(const GridFont& font, int height) const;
+
+ private:
+  const TextMeasure& measure_;
+  mutable std::unordered_map<std::string, double> widths_, lines_;
+  mutable std::unordered_map<std::string, int> tallest_;
+  mutable std::unordered_map<std::string, FittedText> fits_;
+};
+
 // The left edges of the columns (and the right edge of the last) on a page showing rows:
 // the frame's, except that a column whose text would fall below its legible height takes
 // the width it lacks from the columns that can spare it.
 std::vector<int> PageColumns(const GridModel& g, const Frame& f, const std::vector<int>& rows,
-                             const TextMeasure& measure);
+                             const PageMeasure& measure);
 
 }  // namespace page_internal

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <initializer_list>
 #include <tuple>
 
 #include "common/grid/grid_model.h"
@@ -169,17 +170,18 @@ struct ColumnNeed {
 
 // A text of page height h0 in a cell width x height: what it asks of the column.
 void AddNeed(const std::string& text, const GridFont& font, int h0, int width, int height,
-             const TextMeasure& measure, ColumnNeed* need) {
+             const PageMeasure& measure, ColumnNeed* need) {
   const GridFont page_font = AtHeight(font, h0);
   const int room = width - 2 * kTextInset;
-  const FittedText fit = FitText(text, page_font, room, height - 2, measure);
-  auto tall_enough = [&](int s) { return measure.LineHeight(AtHeight(font, s)) <= height - 2; };
-  const int top = std::max(1, Largest(0, h0, h0, tall_enough));
+  const int top = measure.Tallest(page_font, height - 2);
   const int legible = std::min(top, LegibleHeight(h0));
   const double one_line = measure.Width(text, page_font);
+  // Most texts fit on one line at their tallest: no need to fit them here.
+  const int fitted =
+      one_line * top / h0 <= room ? top : measure.Fit(text, page_font, room, height - 2).height;
   auto width_at = [&](int s) { return std::ceil(one_line * s / h0) + 2 * kTextInset + 1; };
-  const double full = fit.height >= top ? std::min<double>(width, width_at(top)) : width_at(top);
-  const bool short_ = fit.height < legible;
+  const double full = fitted >= top ? std::min<double>(width, width_at(top)) : width_at(top);
+  const bool short_ = fitted < legible;
   const double enough = short_ ? width_at(legible) : std::min<double>(width, width_at(legible));
   need->full = std::max(need->full, full);
   need->legible = std::max(need->legible, enough);
@@ -199,7 +201,7 @@ double Take(double amount, const std::vector<double>& spare, std::vector<double>
 }  // namespace
 
 std::vector<int> PageColumns(const GridModel& g, const Frame& f, const std::vector<int>& rows,
-                             const TextMeasure& measure) {
+                             const PageMeasure& measure) {
   const int n = g.cols();
   std::vector<double> widths(n);
   for (int c = 0; c < n; ++c) widths[c] = f.xs[c + 1] - f.xs[c];
@@ -225,27 +227,37 @@ std::vector<int> PageColumns(const GridModel& g, const Frame& f, const std::vect
               measure, &needs[c]);
     }
   }
-  double lacking = 0;
+  // A column whose text would go below its legible size must have what it lacks for that
+  // size, and would like what it lacks for the page size.
+  double must = 0, would = 0;
   for (int c = 0; c < n; ++c) {
-    if (needs[c].short_) lacking += std::max(0.0, needs[c].legible - widths[c]);
+    if (!needs[c].short_) continue;
+    must += std::max(0.0, needs[c].legible - widths[c]);
+    would += std::max(0.0, needs[c].full - widths[c]);
   }
-  if (lacking <= 0) return f.xs;
-  // Donors give what their own texts do not need at their page size, then what they need
-  // beyond their legible size; none goes below half its width.
+  if (must <= 0) return f.xs;
+  // The others give what their own texts do not need at their page size, then, as far as the
+  // legible sizes need it, what their texts need beyond their legible size; none goes below
+  // half its width.
   std::vector<double> spare(n, 0), given = widths;
   for (int c = 0; c < n; ++c) {
-    if (!needs[c].short_)
+    if (!needs[c].short_) {
       spare[c] = std::max(0.0, widths[c] - std::max(needs[c].full, widths[c] / 2));
+    }
   }
-  double taken = Take(lacking, spare, &given);
+  double taken = Take(would, spare, &given);
   for (int c = 0; c < n; ++c) {
     if (!needs[c].short_) {
       spare[c] = std::max(0.0, given[c] - std::max(needs[c].legible, widths[c] / 2));
     }
   }
-  taken += Take(lacking - taken, spare, &given);
+  if (taken < must) taken += Take(must - taken, spare, &given);
   for (int c = 0; c < n; ++c) {
-    if (needs[c].short_) given[c] += std::max(0.0, needs[c].legible - widths[c]) * taken / lacking;
+    if (!needs[c].short_) continue;
+    const double lacks = std::max(0.0, needs[c].legible - widths[c]);
+    const double likes = std::max(0.0, needs[c].full - widths[c]) - lacks;
+    given[c] +=
+        taken <= must ? lacks * taken / must : lacks + likes * (taken - must) / (would - must);
   }
   std::vector<int> xs(n + 1);
   double run = 0;
@@ -255,6 +267,60 @@ std::vector<int> PageColumns(const GridModel& g, const Frame& f, const std::vect
   }
   xs[n] = f.xs[n];
   return xs;
+}
+
+namespace {
+
+// A key made of the font (face, height, weight, italic, underline), the numbers and the text.
+std::string Key(const GridFont& font, std::initializer_list<int> numbers = {},
+                const std::string& text = "") {
+  std::string key;
+  key.reserve(font.face.size() + text.size() + 4 * (numbers.size() + 2) + 2);
+  key += font.face;
+  key += '\0';
+  auto add = [&key](int v) { key.append(reinterpret_cast<const char*>(&v), sizeof v); };
+  add(font.height);
+  add(font.weight);
+  key += static_cast<char>(font.italic | font.underline << 1);
+  for (int v : numbers) add(v);
+  key += text;
+  return key;
+}
+
+}  // namespace
+
+double PageMeasure::Width(const std::string& text, const GridFont& font) const {
+  const std::string key = Key(font, {}, text);
+  auto it = widths_.find(key);
+  if (it == widths_.end()) it = widths_.emplace(key, measure_.Width(text, font)).first;
+  return it->second;
+}
+
+double PageMeasure::LineHeight(const GridFont& font) const {
+  const std::string key = Key(font);
+  auto it = lines_.find(key);
+  if (it == lines_.end()) it = lines_.emplace(key, measure_.LineHeight(font)).first;
+  return it->second;
+}
+
+int PageMeasure::Tallest(const GridFont& font, int height) const {
+  const std::string key = Key(font, {height});
+  auto it = tallest_.find(key);
+  if (it == tallest_.end()) {
+    auto fits = [&](int s) { return LineHeight(AtHeight(font, s)) <= height; };
+    const int h = font.height;
+    const int tallest = std::max(1, Largest(0, h, Scaled(h, LineHeight(font), height), fits));
+    it = tallest_.emplace(key, tallest).first;
+  }
+  return it->second;
+}
+
+const FittedText& PageMeasure::Fit(const std::string& text, const GridFont& font, int width,
+                                   int height) const {
+  const std::string key = Key(font, {width, height}, text);
+  auto it = fits_.find(key);
+  if (it == fits_.end()) it = fits_.emplace(key, FitText(text, font, width, height, *this)).first;
+  return it->second;
 }
 
 namespace {
