@@ -97,21 +97,32 @@ int Scaled(int h, double measured, double room) {
   return static_cast<int>(h * room / measured);
 }
 
-// The pieces set greedily into lines no wider than width; empty when a piece alone is wider.
+// The pieces set greedily into at most max_lines lines no wider than width, each line as
+// measured whole; empty when they do not go into that many. A line is filled by the pieces'
+// own widths, so a long text costs one measure per piece and per line.
 std::vector<std::string> BreakLines(const std::vector<std::string>& pieces, int width,
-                                    const GridFont& font, const TextMeasure& measure) {
+                                    size_t max_lines, const GridFont& font,
+                                    const TextMeasure& measure) {
   std::vector<std::string> lines;
+  if (max_lines == 0) return lines;
   std::string line;
+  double filled = 0;
   for (const std::string& piece : pieces) {
-    if (!line.empty() && measure.Width(line + piece, font) <= width) {
-      line += piece;
-      continue;
+    const double w = measure.Width(piece, font);
+    if (w > width) return {};
+    if (!line.empty() && filled + w > width) {
+      if (lines.size() + 1 >= max_lines || measure.Width(line, font) > width) return {};
+      lines.push_back(std::move(line));
+      line.clear();
+      filled = 0;
     }
-    if (measure.Width(piece, font) > width) return {};
-    if (!line.empty()) lines.push_back(std::move(line));
-    line = piece;
+    line += piece;
+    filled += w;
   }
-  if (!line.empty()) lines.push_back(std::move(line));
+  if (!line.empty()) {
+    if (measure.Width(line, font) > width) return {};
+    lines.push_back(std::move(line));
+  }
   return lines;
 }
 
@@ -145,16 +156,17 @@ FittedText FitText(const std::string& text, const GridFont& font, int width, int
   }
   const std::vector<std::string> pieces = Pieces(text);
   if (pieces.size() < 2) return fit;
-  auto wrapped = [&](int s) {
+  auto lines_at = [&](int s) {
     const GridFont f = AtHeight(font, s);
-    const std::vector<std::string> lines = BreakLines(pieces, width, f, measure);
-    return !lines.empty() && lines.size() * measure.LineHeight(f) <= height;
+    const auto most = static_cast<size_t>(height / std::max(1.0, measure.LineHeight(f)));
+    return BreakLines(pieces, width, most, f, measure);
   };
+  auto wrapped = [&](int s) { return !lines_at(s).empty(); };
   const int two_lines = Scaled(top, 2 * top_line, height);
   const int best = Largest(fit.height, std::min(top, two_lines + 1), two_lines, wrapped);
   if (best > fit.height) {
     fit.height = best;
-    fit.lines = BreakLines(pieces, width, AtHeight(font, best), measure);
+    fit.lines = lines_at(best);
   }
   return fit;
 }
