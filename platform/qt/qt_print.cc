@@ -13,12 +13,18 @@ namespace qtp {
 
 namespace {
 
-// 0 printed, 1 no printer could be set up, 2 printing failed, 3 printed into GridPrintFile()
-// for want of a printer.
-int Print(QPrinter& printer, const GridModel& grid) {
-  if (QPrinterInfo::availablePrinters().isEmpty()) {
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(Q(GridPrintFile()));
+// Without an installed printer the pages go into GridPrintFile(), as a PDF.
+bool PrintToFile(QPrinter& printer) {
+  if (!QPrinterInfo::availablePrinters().isEmpty()) return false;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(Q(GridPrintFile()));
+  return true;
+}
+
+// 0 printed, 2 printing failed, 3 printed into GridPrintFile() for want of a printer; with
+// a printer the print dialog asks first.
+int Print(QPrinter& printer, bool to_file, const GridModel& grid) {
+  if (to_file) {
     const int result = PrintPages(printer, grid);
     return result == 0 ? 3 : result;
   }
@@ -33,12 +39,13 @@ int Print(QPrinter& printer, const GridModel& grid) {
 int QtBackend::PrintGrid(ui::Unit& grid, bool preview) {
   if (!grid.grid) return 2;
   QPrinter printer(QPrinter::HighResolution);
+  const bool to_file = PrintToFile(printer);
   if (!printer.isValid()) return 1;
   if (preview) {
     PrintPreview window(*grid.grid, SetupOf(printer));
     if (window.exec() != QDialog::Accepted) return 0;  // closed without printing
   }
-  return Print(printer, *grid.grid);
+  return Print(printer, to_file, *grid.grid);
 }
 
 }  // namespace qtp

@@ -94,6 +94,9 @@ PrintPreview::PrintPreview(const GridModel& grid, const PageSetup& setup, QWidge
   area_ = new QScrollArea;
   area_->setAlignment(Qt::AlignHCenter);
   area_->setBackgroundRole(QPalette::Dark);
+  QPalette desk = area_->palette();
+  desk.setColor(QPalette::Dark, kDesk);
+  area_->setPalette(desk);
   sheets_ = new PreviewSheets(pages_, setup, area_);
   area_->setWidget(sheets_);
   auto* layout = new QVBoxLayout(this);

@@ -327,6 +327,8 @@ TEST_F(QtGridTest, PreviewLaysOutOnlyThePagesInView) {
     seen.count = preview->page_count();
     seen.laid_first = preview->pages_laid();
     seen.where_first = preview->findChild<QLabel*>()->text();
+    const char* out = std::getenv("RENT_TEST_OUTPUT");
+    preview->grab().save(QString(out && *out ? out : RENT_TEST_OUTPUT_DIR) + "/print_preview.png");
     auto* area = preview->findChild<QScrollArea*>();
     area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
     QApplication::processEvents();
