@@ -14,8 +14,8 @@
 
 #include "common/grid/page_layout.h"
 #include "platform/qt/qt_grid_paint.h"
-#include "platform/qt/qt_platform.h"
 #include "platform/qt/qt_text.h"
+#include "tests/platform/qt_test_application.h"
 #include "tests/settlement/settlement_test_base.h"
 
 namespace {
@@ -58,10 +58,7 @@ std::vector<Docket> TwoHundredDockets(double scale) {
 class StatementPages : public SettlementTest {
  protected:
   void SetUp() override {
-    static int argc = 1;
-    static char name[] = "apps_tests";
-    static char* argv[] = {name, nullptr};
-    qtp::StartApplication(argc, argv);
+    StartTestApplication();
     SettlementTest::SetUp();
     WriteSettings("王会计", "墨川建筑器材租赁站");
   }
