@@ -9,15 +9,15 @@ constexpr int kDateField = 2;
 constexpr int kFirstQuantityField = 4;
 }  // namespace
 
-void ComputeBalancesBeforePeriod() {
-  BalancesBeforePeriod.fill(0);
+void ComputeBalancesBeforePeriod(StatementBuilder* b) {
+  b->BalancesBeforePeriod.fill(0);
   const double start_day = GetDatePart(SettlementStartDate()).days;
   const int n = GetRecordCount();
   for (int i = 1; i <= n; ++i) {
     GoToRecord(i);
     if (!(ToDateTime(ReadField(kDateField)).days < start_day)) continue;
     for (int m = 0; m < kMaterialCount; ++m) {
-      BalancesBeforePeriod[m] += ToNumber(ReadField(kFirstQuantityField + m));
+      b->BalancesBeforePeriod[m] += ToNumber(ReadField(kFirstQuantityField + m));
     }
   }
 }

@@ -1,14 +1,16 @@
 // The settlement window's own handlers: opening, the contract choice, the size, edit mode
 // and printing. The run behind 结算 is in settlement_run.cc.
 #include "common/dates.h"
+#include "common/files.h"
 #include "common/grid/grid_ops.h"
 #include "common/ini.h"
+#include "common/program_texts.h"
 #include "common/table/table.h"
 #include "common/text.h"
-#include "ledger/program_state.h"
 #include "settlement/deduction_statement.h"
 #include "settlement/settlement_window.h"
 #include "settlement/statement_grid.h"
+#include "settlement/statement_state.h"
 
 namespace {
 
@@ -52,7 +54,8 @@ void SettlementWindow_OnCreated() {
   FillContractList();
   ui::SetSelectedIndex(W::组合框1, 0);
   ShowSelectedContractStart();
-  BuildDeductionStatementHeader();
+  StatementBuilder heading;  // the window opens on the empty heading alone
+  BuildDeductionStatementHeader(&heading);
   SetGridRowCount(W::高级表格1, kOpeningRows);
   SetStatementFont(kOpeningRows);
   // The grid follows 编辑模式, which starts unchecked.

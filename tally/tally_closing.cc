@@ -51,14 +51,13 @@ ByteSet ExportedGridBytes() {
   return bytes;
 }
 
-void AppendTally(const std::string& date, int fastener_row, int fastener_col, bool single) {
-  AppendRecord({date, SavedGridBytes, ToNumber(GetGridCellData(G, fastener_row, fastener_col)),
+void AppendTally(const std::string& date, const ByteSet& grid, int fastener_row, int fastener_col,
+                 bool single) {
+  AppendRecord({date, grid, ToNumber(GetGridCellData(G, fastener_row, fastener_col)),
                 LastTotalMetres, single, ui::GetText(W::UnitNameBox)});
 }
 
 }  // namespace
-
-ByteSet SavedGridBytes;
 
 void TallyWindow_OnDestroy() {
   GoToRecord(1);
@@ -73,11 +72,11 @@ void TallyWindow_OnDestroy() {
 
 void SaveTallyRecord() {
   RecomputeTally();
-  SavedGridBytes = ExportedGridBytes();
+  const ByteSet grid = ExportedGridBytes();
   if (ui::GetChecked(W::DoubleLayoutOption)) {
-    AppendTally(ToText(GetDatePart(GetCurrentDateTime())), 27, 4, false);
+    AppendTally(ToText(GetDatePart(GetCurrentDateTime())), grid, 27, 4, false);
   }
   if (ui::GetChecked(W::SingleLayoutOption)) {
-    AppendTally(ToText(GetGridCellData(G, 54, 2)), 54, 1, true);
+    AppendTally(ToText(GetGridCellData(G, 54, 2)), grid, 54, 1, true);
   }
 }

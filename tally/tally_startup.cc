@@ -56,6 +56,9 @@ void TallyWindow_OnCreated() {
   WriteTemplateIfMissing(GetRunDirectory() + "/" + kCompanionName, kCompanionName);
   if (OpenTable(TallyTablePath(), "") && fresh) DetachSampleGrids();
   ui::SetText(W::HandlingFeeBox, ReadIniItem(TallySettingsPath(), "config", "价格"));
+  // No recompute has run yet on this sheet.
+  LastTotalMetres = 0;
+  LastFastenerCount = 0;
   LayoutIsSingle = LastSavedLayout();
   SelectLayoutOption(LayoutIsSingle == 1);
   BuildTallyGrid();

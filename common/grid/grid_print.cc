@@ -3,7 +3,7 @@
 #include "common/grid/grid_access.h"
 #include "common/grid/grid_ops.h"
 #include "common/message_box.h"
-#include "platform/platform.h"
+#include "common/platform.h"
 
 namespace {
 

@@ -81,35 +81,43 @@ TEST_F(TallyRecordsTest, AFastenerCountAloneIsOfferedForSaving) {
   EXPECT_DOUBLE_EQ(tallies[3].metres, 0);
 }
 
-TEST_F(TallyRecordsTest, ATallyCountsAsSavedOnlyWithinTheToleranceOnTheSameDateText) {
-  struct Case {
-    const char* name;
-    std::string date;
-    double metres;
-    int fasteners;
-    bool asks;
-  };
-  const Case cases[] = {
-      {"same", Today(), 60, 13, false},
-      {"metres within 1e-7", Today(), 60 + 5e-8, 13, false},
-      {"metres beyond 1e-7", Today(), 60 + 1e-6, 13, true},
-      {"other fasteners", Today(), 60, 12, true},
-      {"other date", "2024年5月5日", 60, 13, true},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    TearDown();
-    SetUp();
-    AppendTally({c.date, {}, c.fasteners, c.metres, false, ""});
-    script_.TypeCell(G, 26, 4, "10").TypeCell(G, 27, 4, "13");
-    if (c.asks) {
-      CloseAnswering(kPressCancel);
-    } else {
-      CloseQuietly();
-    }
-    RunTallybench();
+// A saved tally (date text, metres, fasteners) against the sheet on screen: 60 m and 13
+// fasteners today; the closing check asks only when they differ.
+struct MatchCase {
+  const char* name;
+  std::string date;
+  double metres;
+  int fasteners;
+  bool asks;
+};
+
+void PrintTo(const MatchCase& c, std::ostream* os) { *os << c.name; }
+
+const char* const kToday = "2024年5月6日";  // the scripted clock's day
+
+const MatchCase kMatchCases[] = {
+    {"same", kToday, 60, 13, false},
+    {"metres within 1e-7", kToday, 60 + 5e-8, 13, false},
+    {"metres beyond 1e-7", kToday, 60 + 1e-6, 13, true},
+    {"other fasteners", kToday, 60, 12, true},
+    {"other date", "2024年5月5日", 60, 13, true},
+};
+
+class SavedMatchTest : public TallyRecordsTest, public ::testing::WithParamInterface<MatchCase> {};
+
+TEST_P(SavedMatchTest, ATallyCountsAsSavedOnlyWithinTheToleranceOnTheSameDateText) {
+  const MatchCase& c = GetParam();
+  AppendTally({c.date, {}, c.fasteners, c.metres, false, ""});
+  script_.TypeCell(G, 26, 4, "10").TypeCell(G, 27, 4, "13");
+  if (c.asks) {
+    CloseAnswering(kPressCancel);
+  } else {
+    CloseQuietly();
   }
+  RunTallybench();
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, SavedMatchTest, ::testing::ValuesIn(kMatchCases));
 
 TEST_F(TallyRecordsTest, TheSheetDateDecidesWhetherASavedTallyMatches) {
   AppendTally({Today(), {}, 13, 60, false, ""});

@@ -49,10 +49,6 @@ class TallyTest : public ::testing::Test {
     old_tmp_ = tmp ? tmp : "";
     had_tmp_ = tmp != nullptr;
     setenv("TMPDIR", dir_.c_str(), 1);
-    LayoutIsSingle = 0;
-    LastTotalMetres = 0;
-    LastFastenerCount = 0;
-    SavedGridBytes.clear();
     script_.SetNow(Now());
   }
   void TearDown() override {
