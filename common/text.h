@@ -1,6 +1,7 @@
 #pragma once
 // Texts and numbers: GBK byte counts, conversions to and from text, rounding.
 // Texts are UTF-8 in the programs; every length or position counts GBK bytes.
+// Implemented in common/text_*.cc: GBK, ToText, ToNumber, rounding, money words.
 #include <string>
 #include <string_view>
 

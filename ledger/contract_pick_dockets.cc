@@ -2,6 +2,7 @@
 
 #include "common/files.h"
 #include "common/message_box.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/text.h"
 #include "ledger/program_state.h"
@@ -33,8 +34,8 @@ const char* WorkingDocketAlias() { return kAlias; }
 bool OpenPickedContractDockets() {
   SelectTable("合同");
   GoToRecord(PickedContract.record);
-  PickedContract.name = ToText(ReadField(2));
-  const Value dockets = ReadField(12);
+  PickedContract.name = ToText(ReadField(kContractUnitName.number));
+  const Value dockets = ReadField(kContractDockets.number);
   const ByteSet* bytes = std::get_if<ByteSet>(&dockets);
   if (bytes == nullptr || !WriteBinaryToFile(WorkingDocketFile(), *bytes)) {
     ShowMessageBox("选择合同写出数据库失败");
@@ -53,7 +54,8 @@ void DocketEntryWindow_OnDestroy() {
   const bool readable = ReadWorkingFile(&bytes);
   SelectTable("合同");
   GoToRecord(PickedContract.record);
-  if (!readable || !WriteField(12, bytes)) ShowMessageBox("出租单录入数据库失败");
+  if (!readable || !WriteField(kContractDockets.number, bytes))
+    ShowMessageBox("出租单录入数据库失败");
 }
 
 void DocketEditWindow_OnDestroy() {

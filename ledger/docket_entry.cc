@@ -76,9 +76,9 @@ void WriteGridLabels() {
   SetGridRowCount(W::高级表格1, kGridRows);
   SetGridColumnCount(W::高级表格1, kGridColumns);
   for (int r = 0; r < kGridRows; ++r) {
-    SetGridCellData(W::高级表格1, r, 0, 1, std::string(kGridLabels[r * 2]));
+    SetGridCellData(W::高级表格1, r, 0, kCellContent, std::string(kGridLabels[r * 2]));
   }
-  SetGridCellData(W::高级表格1, 0, 1, 1, std::string(kGridLabels[1]));
+  SetGridCellData(W::高级表格1, 0, 1, kCellContent, std::string(kGridLabels[1]));
   // The label column fits "扣件差螺丝（套）"; the value column takes the rest of the grid.
   SetGridColumnWidth(W::高级表格1, 0, 130);
   SetGridColumnWidth(W::高级表格1, 1, 200);

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "common/dates.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/text.h"
 #include "settlement/cumulative_statement.h"
@@ -14,19 +15,16 @@
 namespace {
 
 struct Member {
-  int kind;   // index into the rates and balances
-  int field;  // the docket's quantity field
+  int kind;  // index into the rates and balances
   const char* label;
   const char* unit;
   const char* subtotal_label;
 };
 
-constexpr Member kPipe = {0, 4, "钢 管", "米", "钢 管 小 计"};
-constexpr Member kFastener = {1, 5, "扣 件", "套", "扣 件 小 计"};
-constexpr Member kJackBase = {2, 6, "顶 托", "套", "顶 托 小 计"};
-constexpr Member kIBeam = {3, 7, "工字钢", "米", "工字钢 小 计"};
-
-constexpr int kDateField = 2;
+constexpr Member kPipe = {0, "钢 管", "米", "钢 管 小 计"};
+constexpr Member kFastener = {1, "扣 件", "套", "扣 件 小 计"};
+constexpr Member kJackBase = {2, "顶 托", "套", "顶 托 小 计"};
+constexpr Member kIBeam = {3, "工字钢", "米", "工字钢 小 计"};
 
 struct Section {
   int row = 0;
@@ -57,7 +55,7 @@ void WriteBroughtForward(const Member& m, const StatementBuilder& b, Section* s)
 
 // The current docket's row, when it moves the material.
 void WriteMovement(const Member& m, const StatementBuilder& b, DateTime date, Section* s) {
-  const Value field = ReadField(m.field);
+  const Value field = ReadField(kDocketQuantities[m.kind].number);
   const double q = ToNumber(field);
   if (std::fabs(q) <= kTolerance) return;
   const int row = StartRow(m, b, DocketIsOut(), s);
@@ -72,7 +70,7 @@ void WriteRows(const Member& m, const StatementBuilder& b, Section* s) {
   const int n = GetRecordCount();
   for (int i = 1; i <= n; ++i) {
     GoToRecord(i);
-    const DateTime date = ToDateTime(ReadField(kDateField));
+    const DateTime date = ToDateTime(ReadField(kDocketDate.number));
     if (InSettlementPeriod(date)) WriteMovement(m, b, date, s);
   }
 }

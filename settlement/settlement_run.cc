@@ -5,6 +5,7 @@
 #include "common/files.h"
 #include "common/grid/grid_ops.h"
 #include "common/message_box.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/text.h"
 #include "settlement/cumulative_statement.h"
@@ -19,7 +20,6 @@ using W = SettlementWindow;
 constexpr const char* kDocketAlias = "出租数据";
 constexpr const char* kSortedAlias = "出租单临时数据";
 constexpr const char* kNoDockets = "没有出租回收数据";
-constexpr int kDocketsField = 12;
 constexpr int kRowsPerDocket = 6, kSpareRows = 10;
 
 std::string DocketFile() { return RunPath("出租数据.rdb"); }
@@ -31,11 +31,11 @@ bool PeriodIsValid() { return !(SettlementEndDate().days < SettlementStartDate()
 void LoadContract(ContractRatesValue* rates, ByteSet* dockets) {
   SelectTable("合同");
   GoToRecord(ui::GetSelectedIndex(W::组合框1) + 1);
-  rates->rent = {ToFloat(ReadField(5)), ToFloat(ReadField(6)), ToFloat(ReadField(7)),
-                 ToFloat(ReadField(8))};
-  rates->wash_price = ToNumber(ReadField(10));
-  rates->missing_screw_price = ToNumber(ReadField(4));
-  const Value v = ReadField(kDocketsField);
+  for (int m = 0; m < kMaterialCount; ++m)
+    rates->rent[m] = ToFloat(ReadField(kContractRents[m].number));
+  rates->wash_price = ToNumber(ReadField(kContractWashPrice.number));
+  rates->missing_screw_price = ToNumber(ReadField(kContractMissingScrewPrice.number));
+  const Value v = ReadField(kContractDockets.number);
   const ByteSet* bytes = std::get_if<ByteSet>(&v);
   *dockets = bytes != nullptr ? *bytes : ByteSet{};
 }
@@ -57,7 +57,7 @@ bool OpenWorkingDockets(const ByteSet& dockets) {
     ShowMessageBox(kNoDockets);
     return false;
   }
-  if (!SortTableToFile(SortedFile(), {"日期"}, {true}))
+  if (!SortTableToFile(SortedFile(), {kDocketDate.name}, {true}))
     ShowMessageBox("结算窗口按钮1排序数据库失败");
   if (!OpenTable(SortedFile(), kSortedAlias)) {
     ShowMessageBox("结算窗口按钮1打开数据库失败");

@@ -7,6 +7,7 @@
 #include "common/dates.h"
 #include "common/grid/grid_ops.h"
 #include "common/program_texts.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/text.h"
 #include "settlement/settlement_run.h"
@@ -18,7 +19,6 @@ namespace {
 
 using W = SettlementWindow;
 
-constexpr int kFastenerField = 5, kScrewField = 8;
 constexpr int kCentred = 2;
 constexpr int kChargeColumns = 7;  // a charge row merges columns 0-7; its figure stands in 8
 
@@ -56,7 +56,7 @@ double PeriodSum(int field, bool returns_only) {
   const int n = GetRecordCount();
   for (int i = 1; i <= n; ++i) {
     GoToRecord(i);
-    if (!InSettlementPeriod(ToDateTime(ReadField(2)))) continue;
+    if (!InSettlementPeriod(ToDateTime(ReadField(kDocketDate.number)))) continue;
     if (returns_only && DocketIsOut()) continue;
     sum += std::fabs(ToNumber(ReadField(field)));
   }
@@ -65,7 +65,7 @@ double PeriodSum(int field, bool returns_only) {
 
 double AddMissingScrewCharge(StatementBuilder* b) {
   if (!ui::GetChecked(W::选择框1)) return 0;
-  const int count = static_cast<int>(std::llround(PeriodSum(kScrewField, false)));
+  const int count = static_cast<int>(std::llround(PeriodSum(kDocketMissingScrews.number, false)));
   const double price = b->ContractRates.missing_screw_price;
   const double charge = count * price;
   if (std::fabs(charge) > kTolerance) {
@@ -78,7 +78,7 @@ double AddMissingScrewCharge(StatementBuilder* b) {
 
 double AddWashCharge(StatementBuilder* b) {
   if (!ui::GetChecked(W::选择框2)) return 0;
-  const double sets = PeriodSum(kFastenerField, true);
+  const double sets = PeriodSum(kDocketFastenerQuantity.number, true);
   const double price = b->ContractRates.wash_price;
   const double charge = sets * price;
   if (std::fabs(charge) > kTolerance) {

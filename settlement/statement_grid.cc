@@ -4,6 +4,7 @@
 
 #include "common/dates.h"
 #include "common/grid/grid_ops.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/text.h"
 #include "settlement/settlement_window.h"
@@ -11,13 +12,14 @@
 
 namespace {
 constexpr ui::GridRef kGrid = SettlementWindow::高级表格1;
-constexpr int kDirectionField = 3;
 constexpr int kBoldStyle = 1;
 constexpr int kFontSize = 23;
 constexpr const char* kFontFace = "微软雅黑";
 }  // namespace
 
-void PutCell(int row, int col, const Value& v) { SetGridCellData(kGrid, row, col, 1, v); }
+void PutCell(int row, int col, const Value& v) {
+  SetGridCellData(kGrid, row, col, kCellContent, v);
+}
 
 void PutText(int row, int col, const std::string& text) { PutCell(row, col, Value(text)); }
 
@@ -36,7 +38,7 @@ int DaysBetween(DateTime start, DateTime end) {
 }
 
 bool DocketIsOut() {
-  const Value v = ReadField(kDirectionField);
+  const Value v = ReadField(kDocketDirection.number);
   const bool* out = std::get_if<bool>(&v);
   return out != nullptr ? *out : ToNumber(v) != 0;
 }

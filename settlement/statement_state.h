@@ -6,12 +6,8 @@
 #include <array>
 #include <string>
 
+#include "common/quantities.h"
 #include "common/value.h"
-
-// The four materials in their fixed order: pipe, fastener, jack base, I-beam.
-inline constexpr int kMaterialCount = 4;
-// Quantities and amounts count as present above this.
-inline constexpr double kTolerance = 1e-7;
 
 struct ContractRatesValue {
   std::array<float, kMaterialCount> rent{};  // per metre or set and day

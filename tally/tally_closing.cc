@@ -8,6 +8,8 @@
 #include "common/grid/grid_ops.h"
 #include "common/ini.h"
 #include "common/message_box.h"
+#include "common/quantities.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/text.h"
 #include "tally/tally_compute.h"
@@ -18,15 +20,14 @@ namespace {
 
 using W = TallyWindow;
 constexpr ui::GridRef G = W::TallyGrid;
-constexpr double kTolerance = 1e-7;
 
-Value Field(const char* name) { return ReadField(std::string(name)); }
+Value Field(const RecordField& field) { return ReadField(field.name); }
 
 // The current record holds the tally on screen: same date text, metres and fasteners.
 bool CurrentRecordMatches(const std::string& sheet_date) {
-  return ToText(Field("日期")) == sheet_date &&
-         std::fabs(LastTotalMetres - ToNumber(Field("钢管"))) <= kTolerance &&
-         std::fabs(LastFastenerCount - ToNumber(Field("扣件"))) <= kTolerance;
+  return ToText(Field(kTallyDate)) == sheet_date &&
+         std::fabs(LastTotalMetres - ToNumber(Field(kTallyMetres))) <= kTolerance &&
+         std::fabs(LastFastenerCount - ToNumber(Field(kTallyFasteners))) <= kTolerance;
 }
 
 bool TallyIsSaved() {
@@ -67,7 +68,7 @@ void TallyWindow_OnDestroy() {
   if (!saved && anything && ShowMessageBox("是否需要保存码单。", kMbOkCancel) == kIdOk) {
     SaveTallyRecord();
   }
-  WriteIniItem(TallySettingsPath(), "config", "价格", ui::GetText(W::HandlingFeeBox));
+  WriteIniItem(SettingsFilePath(), "config", "价格", ui::GetText(W::HandlingFeeBox));
 }
 
 void SaveTallyRecord() {

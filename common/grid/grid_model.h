@@ -112,9 +112,8 @@ class GridModel {
   // non-header rows (1 .. rows-1) appends. An empty grid first gets one header row and column.
   bool InsertRow(const std::string& title, int position = -1);
   bool InsertColumn(const std::string& title, int position = -1);
-  // Removes the row (column); the later ones move up (left). False outside the grid.
+  // Removes the row; the later ones move up. False outside the grid.
   bool DropRow(int r);
-  bool DropColumn(int c);
 
   // ---- column kinds ----
   // Types 1..8; false for another type or a column outside the grid.

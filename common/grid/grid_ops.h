@@ -14,9 +14,12 @@ int GetGridCursorRow(ui::GridRef g);
 int GetGridCursorColumn(ui::GridRef g);
 // Moves the cursor to the cell; false outside the grid.
 bool SetGridCursor(ui::GridRef g, int row, int col);
+// The kind of data SetGridCellData stores: the programs store every value as the cell's
+// content.
+enum GridCellDataKind { kCellContent = 1 };
 // Stores the value as the cell's text (text unchanged, double "%.13g", float "%.6g", int
 // decimal); false outside the grid.
-bool SetGridCellData(ui::GridRef g, int row, int col, int kind, const Value& v);
+bool SetGridCellData(ui::GridRef g, int row, int col, GridCellDataKind kind, const Value& v);
 // The cell's text ("" outside the grid).
 std::string GetGridCellData(ui::GridRef g, int row, int col);
 bool SetGridFontName(ui::GridRef g, int row1, int col1, int row2, int col2,

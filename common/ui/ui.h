@@ -170,10 +170,6 @@ struct UnitDecl {
     visible = false;
     return *this;
   }
-  UnitDecl& Disabled() {
-    disabled = true;
-    return *this;
-  }
   UnitDecl& Checked() {
     checked = true;
     return *this;

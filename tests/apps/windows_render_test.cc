@@ -84,7 +84,7 @@ class WindowsRender : public ::testing::Test {
     fs::create_directories(out_);
     for (const char* n : {"合同.rdb", "合同.rdt", "出租单数据.rdb"}) WriteTemplate(n);
     ASSERT_TRUE(OpenTable(RunPath("合同.rdb"), "合同"));
-    DocketMode = 0;
+    DocketMode = DocketModeValue::kEntry;
     PickedContract = {};
     ContractAddMode = 0;
     EditedContractRecord = 0;
@@ -277,7 +277,7 @@ TEST_F(WindowsRender, DocketEditWindowWithFourDockets) {
   ASSERT_TRUE(SelectTable("合同"));
   ASSERT_TRUE(GoToRecord(1));
   PickedContract.record = 1;
-  DocketMode = 1;
+  DocketMode = DocketModeValue::kEdit;
   ASSERT_TRUE(OpenPickedContractDockets());
   Open(DocketEditWindowDecl());
   const QImage image = Shoot(DocketEditWindowDecl(), "docket_edit_window.png");

@@ -62,7 +62,7 @@ TEST_F(GridUserTest, HeaderCellsAndCellsOutsideRefuseTheUsersEdit) {
 TEST_F(GridUserTest, AReadOnlyCellRefusesTheUserButTakesTheProgramsWrite) {
   script_.TypeCell(kGrid, 2, 1, "改").Refused().TypeCell(kGrid, 3, 2, "改").Refused();
   script_.Do([] {
-    EXPECT_TRUE(SetGridCellData(kGrid, 2, 1, 1, Value(std::string("程序"))));
+    EXPECT_TRUE(SetGridCellData(kGrid, 2, 1, kCellContent, Value(std::string("程序"))));
     EXPECT_TRUE(SetGridCellFlag(kGrid, 3, 2, 3, 2, false));
   });
   script_.TypeCell(kGrid, 3, 2, "可改").ChooseCell(kGrid, 1, 2, "出库").Refused();
@@ -87,7 +87,7 @@ TEST_F(GridUserTest, AGridThatIsNotEditableRefusesEveryEdit) {
     SetGridColumnType(kGrid, 2, 8);
     AddGridChoiceItem(kGrid, 2, "出库");
     SetGridEditable(kGrid, false);
-    EXPECT_TRUE(SetGridCellData(kGrid, 1, 1, 1, Value(1.5)));
+    EXPECT_TRUE(SetGridCellData(kGrid, 1, 1, kCellContent, Value(1.5)));
   })) << failure_;
   EXPECT_EQ(Log(), (Strings{"cursor 1,1 reads 1,1"}));
 }

@@ -25,7 +25,8 @@ inline void OnChanged(const ui::EventArgs& a) {
   constexpr ui::GridRef g = 表格窗口::高级表格1;
   Note("changed " + At(a) + " " + GetGridCellData(g, a.row, a.col) + " cursor " +
        std::to_string(GetGridCursorRow(g)) + "," + std::to_string(GetGridCursorColumn(g)));
-  if (a.col == 2) SetGridCellData(g, a.row, 3, 1, Value(GetGridCellData(g, a.row, 2) + "!"));
+  if (a.col == 2)
+    SetGridCellData(g, a.row, 3, kCellContent, Value(GetGridCellData(g, a.row, 2) + "!"));
 }
 inline void OnChoice(const ui::EventArgs& a) { Note("choice " + At(a) + " " + a.text); }
 inline void OnChar(const ui::EventArgs& a) { Note("char " + std::to_string(a.code)); }

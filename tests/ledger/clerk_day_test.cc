@@ -10,6 +10,7 @@
 #include "common/files.h"
 #include "common/grid/grid_ops.h"
 #include "common/message_box.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/text.h"
 #include "ledger/contract_pick.h"
@@ -100,7 +101,7 @@ std::vector<Contract> ContractsIn(const std::string& table, const std::string& s
                    ToNumber(ReadField(5)),
                    ToNumber(ReadField(11)),
                    {}});
-    dockets.push_back(std::get<ByteSet>(ReadField(12)));
+    dockets.push_back(std::get<ByteSet>(ReadField(kContractDockets.number)));
   }
   CloseTable("检查合同");
   for (size_t i = 0; i < out.size(); ++i) out[i].dockets = DocketsIn(dockets[i], scratch);

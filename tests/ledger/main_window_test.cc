@@ -24,7 +24,7 @@ class MainWindowRun : public RentdeskRun {
  protected:
   void SetUp() override {
     RentdeskRun::SetUp();
-    DocketMode = 7;  // a value no handler writes
+    DocketMode = static_cast<DocketModeValue>(7);  // a value no handler writes
     MouseDown(LoginWindow::透明标签1);
   }
   // Ends the script by 退出系统 and runs it.
@@ -132,17 +132,17 @@ TEST(MainWindowEntries, EveryEntryAndUnitHasItsCase) {
 
 TEST_F(MainWindowRun, DocketModeFollowsTheLastEntryOrButtonUsed) {
   Click(MainWindow::出租与回收单录入);
-  Do([] { EXPECT_EQ(DocketMode, 0); });
+  Do([] { EXPECT_EQ(DocketMode, DocketModeValue::kEntry); });
   Click(MainWindow::图形按钮3);
-  Do([] { EXPECT_EQ(DocketMode, 1); });
+  Do([] { EXPECT_EQ(DocketMode, DocketModeValue::kEdit); });
   Click(MainWindow::增加合同);
   Click(MainWindow::租金结算);
-  Do([] { EXPECT_EQ(DocketMode, 1) << "only the two docket ways write it"; });
+  Do([] { EXPECT_EQ(DocketMode, DocketModeValue::kEdit) << "only the two docket ways write it"; });
   Click(MainWindow::图形按钮2);
-  Do([] { EXPECT_EQ(DocketMode, 0); });
+  Do([] { EXPECT_EQ(DocketMode, DocketModeValue::kEntry); });
   Click(MainWindow::出租与回收单修改);
   LeaveAndRun();
-  EXPECT_EQ(DocketMode, 1);
+  EXPECT_EQ(DocketMode, DocketModeValue::kEdit);
 }
 
 TEST_F(MainWindowRun, TheContractWindowOpensModallyOverTheMainWindow) {

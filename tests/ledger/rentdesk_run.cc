@@ -24,7 +24,7 @@ RentdeskRun* g_run = nullptr;
 }  // namespace
 
 void RentdeskRun::NoteOpened(LedgerWindow w) {
-  if (g_run) g_run->windows_.push_back({w, DocketMode});
+  if (g_run) g_run->windows_.push_back({w, static_cast<int>(DocketMode)});
 }
 
 void RentdeskRun::SetUp() {

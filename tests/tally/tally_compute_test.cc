@@ -143,12 +143,12 @@ TEST_F(TallyComputeTest, NeitherOptionSelectedComputesNothing) {
   script_.Do([] {
     ui::SetChecked(W::DoubleLayoutOption, false);
     ui::SetChecked(W::SingleLayoutOption, false);
-    SetGridCellData(G, 26, 4, 1, std::string("10"));
+    SetGridCellData(G, 26, 4, kCellContent, std::string("10"));
     RecomputeTally();
     EXPECT_EQ(Cell(26, 5), "");
     EXPECT_EQ(ui::GetText(W::TotalMetresLabel), "");
     ui::SetChecked(W::DoubleLayoutOption, true);
-    SetGridCellData(G, 26, 4, 1, std::string(""));
+    SetGridCellData(G, 26, 4, kCellContent, std::string(""));
   });
   CloseQuietly();
   RunTallybench();

@@ -181,14 +181,14 @@ TEST_F(TallyRecordsTest, ReloadingSelectsTheSavedLayout) {
       .Do([] {
         EXPECT_TRUE(ui::GetChecked(W::DoubleLayoutOption));
         EXPECT_FALSE(ui::GetChecked(W::SingleLayoutOption));
-        EXPECT_EQ(LayoutIsSingle, 0);
+        EXPECT_FALSE(LayoutIsSingle);
         EXPECT_EQ(Rows(), 1);  // the sample's empty grid file is refused
         EXPECT_EQ(Columns(), 1);
       })
       .ChooseListItem(R::TallyRecordList, 4, true)
       .Do([] {
         EXPECT_TRUE(ui::GetChecked(W::SingleLayoutOption));
-        EXPECT_EQ(LayoutIsSingle, 1);
+        EXPECT_TRUE(LayoutIsSingle);
         EXPECT_EQ(Rows(), 55);
         EXPECT_EQ(Cell(53, 1), "2");
         EXPECT_EQ(ui::GetText(W::TotalMetresLabel), "钢管总米数 12米");

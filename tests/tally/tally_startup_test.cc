@@ -13,7 +13,7 @@ TEST_F(TallyStartupTest, FirstStartInAnEmptyFolderWritesTheTemplatesAndTheVersio
     EXPECT_EQ(ui::GetText(W::HandlingFeeBox), "");
     EXPECT_TRUE(ui::GetChecked(W::DoubleLayoutOption));
     EXPECT_FALSE(ui::GetChecked(W::SingleLayoutOption));
-    EXPECT_EQ(LayoutIsSingle, 0);
+    EXPECT_FALSE(LayoutIsSingle);
     EXPECT_EQ(Rows(), 28);
     EXPECT_EQ(Columns(), 6);
     EXPECT_EQ(Grid(G).settings.print_date_position, 2);
@@ -105,7 +105,7 @@ TEST_F(TallyStartupTest, TheLastSavedSingleTallyGivesTheSingleLayout) {
   script_.Do([] {
     EXPECT_TRUE(ui::GetChecked(W::SingleLayoutOption));
     EXPECT_FALSE(ui::GetChecked(W::DoubleLayoutOption));
-    EXPECT_EQ(LayoutIsSingle, 1);
+    EXPECT_TRUE(LayoutIsSingle);
     EXPECT_EQ(Rows(), 55);
     EXPECT_EQ(Columns(), 3);
     EXPECT_EQ(Cell(0, 0), "钢管型号");
