@@ -132,7 +132,7 @@ void Settle() {
 void ReconciliationList(int dockets) {
   ContractOnDisk contract(dockets);
   PickedContract.record = 1;
-  DocketMode = 1;
+  DocketMode = DocketModeValue::kEdit;
   SelectTable("合同");
   GoToRecord(1);
   OpenPickedContractDockets();

@@ -313,7 +313,7 @@ namespace {
 // on opening and after a jump to the last page.
 TEST_F(QtGridTest, PreviewLaysOutOnlyThePagesInView) {
   SetGridRowCount(kGrid, 3000);
-  for (int r = 1; r < 3000; ++r) SetGridCellData(kGrid, r, 0, 1, r);
+  for (int r = 1; r < 3000; ++r) SetGridCellData(kGrid, r, 0, kCellContent, r);
   const int pages = GridPages(ui::Grid(kGrid), PageSetup{}).count();
   ASSERT_GT(pages, 60);
   struct Seen {
@@ -375,7 +375,8 @@ TEST_F(QtGridTest, PrintedCellsUseTheScreensFallbackFaces) {
   std::set<std::string> screen;
   for (int i = 0; i < 6; ++i) {
     const int r = 1 + i / 2, c = i % 2 * 2;
-    SetGridCellData(kGrid, r, c, 1, std::string("钢管小计 88518.72 面") + std::to_string(i));
+    SetGridCellData(kGrid, r, c, kCellContent,
+                    std::string("钢管小计 88518.72 面") + std::to_string(i));
     SetGridFontName(kGrid, r, c, r, c, faces[i]);
   }
   Settle();
