@@ -12,6 +12,8 @@
 std::string ToGbk(std::string_view utf8);
 // GBK bytes -> UTF-8 (invalid bytes become U+FFFD; a lone lead byte at the end is dropped).
 std::string FromGbk(std::string_view gbk);
+// True when every byte of text belongs to a well-formed UTF-8 sequence.
+bool IsUtf8(std::string_view text);
 
 // Any value as text: integers in decimal, float "%.6g", double "%.13g", bool "真"/"假",
 // a date as DateTimeToText format 1, a text unchanged, a byte set up to its first NUL.

@@ -116,6 +116,15 @@ std::string FromGbk(std::string_view gbk) {
   });
 }
 
+bool IsUtf8(std::string_view text) {
+  for (size_t i = 0; i < text.size();) {
+    size_t n = Utf8SequenceLength(text.substr(i));
+    if (n == 0) return false;
+    i += n;
+  }
+  return true;
+}
+
 int GetTextLength(const std::string& text) { return static_cast<int>(ToGbk(text).size()); }
 
 // Whole characters are taken from the end while they fit; when the cut falls inside a

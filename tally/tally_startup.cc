@@ -2,6 +2,7 @@
 #include "common/files.h"
 #include "common/grid/grid_ops.h"
 #include "common/ini.h"
+#include "common/message_box.h"
 #include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/table/templates.h"
@@ -46,6 +47,13 @@ void SelectLayoutOption(bool single) {
 bool LayoutIsSingle = false;
 double LastTotalMetres = 0;
 double LastFastenerCount = 0;
+
+bool TallyFilesMayBeCompleted() {
+  const std::string missing = MissingHalfOfTablePair(RunPath(kTableName), RunPath(kCompanionName));
+  if (missing.empty()) return true;
+  ShowMessageBox(MissingTableFileText(missing));
+  return false;
+}
 
 void TallyWindow_OnCreated() {
   WriteIniItem(SettingsFilePath(), "版本号", "tallybench", "3.0");

@@ -54,7 +54,7 @@ TEST_F(TallyRecordsTest, OkSavesTheTallyOnScreen) {
   EXPECT_DOUBLE_EQ(t.metres, 60);
   EXPECT_FALSE(t.single);
   EXPECT_EQ(t.unit, "北区");
-  EXPECT_EQ(ReadFileToBinary(RunPath("1.tmp")), t.grid);
+  EXPECT_EQ(ReadFileToBinary(TempPath("1.tmp")), t.grid);
   GridModel loaded;
   ASSERT_TRUE(ImportGrid(&loaded, t.grid));
   EXPECT_EQ(loaded.rows(), 28);
@@ -68,7 +68,7 @@ TEST_F(TallyRecordsTest, CancelSavesNothing) {
   CloseAnswering(kPressCancel);
   RunTallybench();
   EXPECT_EQ(Tallies().size(), 3u);
-  EXPECT_FALSE(FileExists(RunPath("1.tmp")));
+  EXPECT_FALSE(FileExists(TempPath("1.tmp")));
 }
 
 TEST_F(TallyRecordsTest, AFastenerCountAloneIsOfferedForSaving) {
@@ -162,7 +162,7 @@ TEST_F(TallyRecordsTest, ADoubleClickReloadsTheTallyAndClosingThenAsksNothing) {
   CloseQuietly();
   RunTallybench();
   EXPECT_EQ(Tallies().size(), 4u);
-  EXPECT_EQ(ReadFileToBinary(RunPath("2.tmp")), Tallies()[3].grid);
+  EXPECT_EQ(ReadFileToBinary(TempPath("2.tmp")), Tallies()[3].grid);
 }
 
 TEST_F(TallyRecordsTest, ReloadingSelectsTheSavedLayout) {
