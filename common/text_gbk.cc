@@ -166,3 +166,15 @@ std::string ToHalfWidth(const std::string& text) {
   }
   return out;
 }
+
+std::string TextWithinBytes(const std::string& text, int n) {
+  if (n < 0) return text;
+  size_t left = static_cast<size_t>(n), end = 0;
+  for (std::string_view unit : Utf8Units(text)) {
+    const size_t bytes = ToGbk(unit).size();
+    if (bytes > left) break;
+    left -= bytes;
+    end += unit.size();
+  }
+  return text.substr(0, end);
+}

@@ -15,7 +15,6 @@ namespace {
 
 using W = TallyWindow;
 
-constexpr const char* kTableName = "码单数据库.rdb";
 constexpr const char* kCompanionName = "码单数据库.RDT";
 
 // True when the last saved tally used the single layout (false when there is none).
@@ -49,7 +48,7 @@ double LastTotalMetres = 0;
 double LastFastenerCount = 0;
 
 bool TallyFilesMayBeCompleted() {
-  const std::string missing = MissingHalfOfTablePair(RunPath(kTableName), RunPath(kCompanionName));
+  const std::string missing = MissingHalfOfTablePair(RunPath(kTallyTableFile), RunPath(kCompanionName));
   if (missing.empty()) return true;
   ShowMessageBox(MissingTableFileText(missing));
   return false;
@@ -57,10 +56,10 @@ bool TallyFilesMayBeCompleted() {
 
 void TallyWindow_OnCreated() {
   WriteIniItem(SettingsFilePath(), "版本号", "tallybench", "3.0");
-  const bool fresh = !FileExists(RunPath(kTableName));
-  WriteTemplateIfMissing(RunPath(kTableName), kTableName);
+  const bool fresh = !FileExists(RunPath(kTallyTableFile));
+  WriteTemplateIfMissing(RunPath(kTallyTableFile), kTallyTableFile);
   WriteTemplateIfMissing(RunPath(kCompanionName), kCompanionName);
-  if (OpenTable(RunPath(kTableName), "") && fresh) DetachSampleGrids();
+  if (OpenTable(RunPath(kTallyTableFile), "") && fresh) DetachSampleGrids();
   ui::SetText(W::HandlingFeeBox, ReadIniItem(SettingsFilePath(), "config", "价格"));
   // No recompute has run yet on this sheet.
   LastTotalMetres = 0;

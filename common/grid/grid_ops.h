@@ -31,7 +31,8 @@ bool SetGridFontStyle(ui::GridRef g, int row1, int col1, int row2, int col2, int
 bool SetGridAlignment(ui::GridRef g, int row1, int col1, int row2, int col2, int alignment);
 // Merges the range into one cell shown by its first cell.
 bool JoinGridCells(ui::GridRef g, int row1, int col1, int row2 = -1, int col2 = -1);
-// Empties the text and every other attribute of the cells of the range.
+// Empties the text and resets every other attribute of the cells of the range but their
+// alignment, so that what is typed next sits where the text stood.
 bool ClearGridCells(ui::GridRef g, int row1, int col1, int row2 = -1, int col2 = -1);
 // Empties every cell, removes merges, column types and widths; counts and fixed rows stay.
 bool ClearGrid(ui::GridRef g);
