@@ -17,6 +17,8 @@ namespace qtp {
 class PreviewSheets;
 
 class PrintPreview : public QDialog {
+  Q_OBJECT
+
  public:
   PrintPreview(const GridModel& grid, const PageSetup& setup, QWidget* parent = nullptr);
   ~PrintPreview() override;
