@@ -39,6 +39,7 @@
 #include "ledger/settings_window.h"
 #include "platform/qt/qt_grid_paint.h"
 #include "platform/qt/qt_platform.h"
+#include "platform/qt/qt_print_preview.h"
 #include "settlement/settlement_window.h"
 #include "tally/tally_commands.h"
 #include "tally/tally_records.h"
@@ -298,7 +299,23 @@ TEST_P(GuideExampleRender, TheGuidesStatementIsWhatTheProgramShows) {
   SettleAprilWithCharges(cumulative);
   const std::string method = cumulative ? "cumulative" : "deduction";
   Shoot(SettlementWindowDecl(), "settlement_example_" + method + ".png");
-  SetGridPrintTitle(W::高级表格1, "墨川建筑器材租赁站租金计算清单", "黑体字", 30, true, 2);
+  // The clerk presses 打印预览: the preview window shows the statement under its title.
+  bool previewed = false;
+  QTimer look;
+  QObject::connect(&look, &QTimer::timeout, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) return;
+    if (auto* preview = dynamic_cast<qtp::PrintPreview*>(modal)) {
+      QApplication::processEvents();
+      const std::string file = out_ + "/settlement_example_" + method + "_preview.png";
+      previewed = preview->grab().save(QString::fromStdString(file));
+    }
+    modal->close();
+  });
+  look.start(50);
+  ui::user::Click(U(W::按钮2));
+  look.stop();
+  EXPECT_TRUE(previewed);
   PrintFirstPage(W::高级表格1, "settlement_example_" + method + "_page1.png");
   std::vector<std::vector<std::string>> shown;
   for (int r = 0; r < GetGridRowCount(W::高级表格1); ++r) {
