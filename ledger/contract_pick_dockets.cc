@@ -18,9 +18,11 @@ bool WorkingFileIsTable() {
   return true;
 }
 
-// The working file's bytes when it is a readable table; false otherwise.
+// The working file's bytes when it is a readable table; false otherwise. While the working
+// table is open its file is one (every record is written before the count that makes it
+// count); a closed file is opened to see.
 bool ReadWorkingFile(ByteSet* bytes) {
-  if (!WorkingFileIsTable()) return false;
+  if (!SelectTable(kAlias) && !WorkingFileIsTable()) return false;
   *bytes = ReadFileToBinary(WorkingDocketFile());
   return !bytes->empty();
 }
@@ -49,14 +51,19 @@ bool OpenPickedContractDockets() {
   return true;
 }
 
-void DocketEntryWindow_OnDestroy() {
-  CloseTable(kAlias);
+bool StoreWorkingDockets() {
   ByteSet bytes;
   const bool readable = ReadWorkingFile(&bytes);
   SelectTable("合同");
   GoToRecord(PickedContract.record);
-  if (!readable || !WriteField(kContractDockets.number, bytes))
-    ShowMessageBox("出租单录入数据库失败");
+  if (readable && WriteField(kContractDockets.number, bytes)) return true;
+  ShowMessageBox("出租单录入数据库失败");
+  return false;
+}
+
+void DocketEntryWindow_OnDestroy() {
+  CloseTable(kAlias);
+  StoreWorkingDockets();
 }
 
 void DocketEditWindow_OnDestroy() {

@@ -96,6 +96,10 @@ void AddDocketRecord() {
     ShowMessageBox("添加失败");
     return;
   }
+  // The docket is in the contract before the clerk is told: a crash while the window is still
+  // open loses none that was acknowledged.
+  StoreWorkingDockets();
+  SelectTable(WorkingDocketAlias());
   ShowMessageBox("添加成功");
   ClearGridCells(W::高级表格1, 1, kValueColumn, kRemarkRow, kValueColumn);
 }

@@ -42,12 +42,14 @@ bool TallyIsSaved() {
 }
 
 // The grid's save file as bytes, through the temporary file "1.tmp". When that file cannot be
-// written the bytes are made in memory, so that an earlier tally's file left behind in the
-// temporary folder is never stored in place of the tally on screen.
+// written (or there is no temporary folder of the user's own) the bytes are made in memory, so
+// that an earlier tally's file left behind is never stored in place of the tally on screen.
 ByteSet ExportedGridBytes() {
-  const std::string path = GetSpecialFolder(11) + "1.tmp";
+  const std::string folder = GetSpecialFolder(11);
   ByteSet bytes;
-  if (ExportGridToFile(G, path)) bytes = ReadFileToBinary(path);
+  if (!folder.empty() && ExportGridToFile(G, folder + "1.tmp")) {
+    bytes = ReadFileToBinary(folder + "1.tmp");
+  }
   if (bytes.empty()) ExportGrid(ui::Grid(G), &bytes);
   return bytes;
 }

@@ -62,12 +62,13 @@ ByteSet GridBytes() {
   return set ? std::move(*set) : ByteSet{};
 }
 
-// Loads the record's grid file through "2.tmp"; when that file cannot be written the bytes
-// are loaded from memory, so that an earlier reload's file left there is never loaded instead.
+// Loads the record's grid file through "2.tmp"; when that file cannot be written (or there is
+// no temporary folder of the user's own) the bytes are loaded from memory, so that an earlier
+// reload's file left there is never loaded instead.
 void LoadGridFile(const ByteSet& bytes) {
-  const std::string path = GetSpecialFolder(11) + "2.tmp";
-  if (WriteBinaryToFile(path, bytes)) {
-    ImportGridFromFile(W::TallyGrid, path);
+  const std::string folder = GetSpecialFolder(11);
+  if (!folder.empty() && WriteBinaryToFile(folder + "2.tmp", bytes)) {
+    ImportGridFromFile(W::TallyGrid, folder + "2.tmp");
   } else if (ImportGrid(&ui::Grid(W::TallyGrid), bytes)) {
     ui::GridTouched(W::TallyGrid);
   }

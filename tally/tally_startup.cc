@@ -2,6 +2,7 @@
 #include "common/files.h"
 #include "common/grid/grid_ops.h"
 #include "common/ini.h"
+#include "common/message_box.h"
 #include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/table/templates.h"
@@ -14,7 +15,6 @@ namespace {
 
 using W = TallyWindow;
 
-constexpr const char* kTableName = "码单数据库.rdb";
 constexpr const char* kCompanionName = "码单数据库.RDT";
 
 // True when the last saved tally used the single layout (false when there is none).
@@ -36,13 +36,20 @@ bool LayoutIsSingle = false;
 double LastTotalMetres = 0;
 double LastFastenerCount = 0;
 
+bool TallyFilesMayBeCompleted() {
+  const std::string missing = MissingHalfOfTablePair(RunPath(kTallyTableFile), RunPath(kCompanionName));
+  if (missing.empty()) return true;
+  ShowMessageBox(MissingTableFileText(missing));
+  return false;
+}
+
 void TallyWindow_OnCreated() {
   WriteIniItem(SettingsFilePath(), "版本号", "tallybench", "3.0");
-  WriteTemplateIfMissing(RunPath(kTableName), kTableName);
+  WriteTemplateIfMissing(RunPath(kTallyTableFile), kTallyTableFile);
   WriteTemplateIfMissing(RunPath(kCompanionName), kCompanionName);
   // The template's sample tallies name blocks past the end of the empty companion; opening
   // the table sets such numbers to 0, so no saved tally's blocks are ever taken for theirs.
-  OpenTable(RunPath(kTableName), "");
+  OpenTable(RunPath(kTallyTableFile), "");
   ui::SetText(W::HandlingFeeBox, ReadIniItem(SettingsFilePath(), "config", "价格"));
   // No recompute has run yet on this sheet.
   LastTotalMetres = 0;

@@ -52,6 +52,13 @@ extern bool LayoutIsSingle;
 extern double LastTotalMetres;
 extern double LastFastenerCount;
 
+// Before the window: false, after a message naming the missing file, when 码单数据库.rdb or
+// 码单数据库.RDT is missing while the other holds saved tallies; tallybench then ends.
+bool TallyFilesMayBeCompleted();
+
+// The tally table's file name (its stored template's name too).
+inline constexpr const char* kTallyTableFile = "码单数据库.rdb";
+
 // Start-up: version, templates, the tally table, the price, the last layout, the grid.
 void TallyWindow_OnCreated();
 // The grid follows the window's client height.

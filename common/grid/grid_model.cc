@@ -1,7 +1,8 @@
 #include "common/grid/grid_model.h"
 
 #include <algorithm>
-#include <cstdio>
+
+#include "common/text.h"
 
 GridModel::GridModel(int rows, int cols, GridFont default_font)
     : default_font_(std::move(default_font)) {
@@ -96,13 +97,6 @@ bool GridModel::SetText(int r, int c, const std::string& text) {
 
 namespace {
 
-template <class... T>
-std::string Format(const char* format, T... args) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, format, args...);
-  return buf;
-}
-
 template <class... F>
 struct Overloaded : F... {
   using F::operator()...;
@@ -112,20 +106,20 @@ Overloaded(F...) -> Overloaded<F...>;
 
 // The text a value shows as in a cell; false for values that have no cell text.
 bool ValueText(const Value& v, std::string* out) {
-  return std::visit(
-      Overloaded{
-          [&](const std::string& s) { return *out = s, true; },
-          [&](double d) { return *out = Format("%.13g", d), true; },
-          [&](float f) { return *out = Format("%.6g", static_cast<double>(f)), true; },
-          [&](bool b) { return *out = b ? "真" : "假", true; },
-          [&](const ByteSet& b) {
-            return *out = std::string(b.begin(), std::find(b.begin(), b.end(), 0)), true;
-          },
-          [](std::monostate) { return false; },
-          [](DateTime) { return false; },
-          [&](auto integer) { return *out = std::to_string(integer), true; },
-      },
-      v);
+  return std::visit(Overloaded{
+                        [&](const std::string& s) { return *out = s, true; },
+                        [&](double d) { return *out = ToText(d), true; },  // "%.13g"
+                        [&](float f) { return *out = ToText(f), true; },   // "%.6g"
+                        [&](bool b) { return *out = b ? "真" : "假", true; },
+                        [&](const ByteSet& b) {
+                          return *out = std::string(b.begin(), std::find(b.begin(), b.end(), 0)),
+                                 true;
+                        },
+                        [](std::monostate) { return false; },
+                        [](DateTime) { return false; },
+                        [&](auto integer) { return *out = std::to_string(integer), true; },
+                    },
+                    v);
 }
 
 }  // namespace

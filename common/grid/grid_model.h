@@ -6,6 +6,7 @@
 // (grid_file.h) and the page layout (page_layout.h) all work on it.
 #include <array>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,6 +25,8 @@ struct GridSettings {
   std::array<int32_t, 15> raw{};  // the save file's grid-wide settings not named above
   std::array<int32_t, 7> page_options = kDefaultPageOptions;
   PrintTitle title;
+  // Rows printed on the same page as the row below them (not kept in the save file).
+  std::set<int> keep_with_next;
   std::vector<AuxRecord> aux1, aux2;
   friend bool operator==(const GridSettings&, const GridSettings&) = default;
 };
@@ -72,8 +75,9 @@ class GridModel {
   const CellMap& cells() const { return cells_; }
   // The program's write of a cell text; false outside the grid.
   bool SetText(int r, int c, const std::string& text);
-  // Stores the value as the cell's text: a text unchanged, double "%.13g", float "%.6g",
-  // integers in decimal, bool "真"/"假"; false outside the grid or for a date or no value.
+  // Stores the value as the cell's text: a text unchanged, numbers as ToText writes them (double
+  // "%.13g", float "%.6g", integers in decimal), bool "真"/"假"; false outside the grid or for a
+  // date or no value.
   bool SetCellData(int r, int c, int kind, const Value& v);
 
   // ---- ranges (clamped to the grid; false when the range misses it) ----
@@ -88,7 +92,7 @@ class GridModel {
   bool SetAlignment(CellRange range, int alignment);
   bool SetReadOnly(CellRange range, bool on);
   bool SetBackground(CellRange range, uint32_t colour);
-  // Empties the cells of the range: text and every other attribute.
+  // Empties the cells of the range: text and every other attribute but the alignment.
   bool ClearCells(CellRange range);
   // Merges the range (anchor: its first cell); merges it overlaps are undone first.
   bool Join(CellRange range);
@@ -147,6 +151,11 @@ class GridModel {
   // Positions 0 none, 1 left, 2 centred, 3 right; false for another value.
   bool SetPrintDatePosition(int position);
   bool SetPageNumberPosition(int position);
+  // Marks (or unmarks) the row to print on the same page as the row below it; false outside
+  // the grid. Cleared with the cells (Clear, ResetContent); rows added or dropped later do
+  // not move the marks.
+  bool SetKeepWithNext(int r, bool on);
+  bool KeepsWithNext(int r) const;
 
   GridSettings settings;
 

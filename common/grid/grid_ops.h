@@ -31,7 +31,8 @@ bool SetGridFontStyle(ui::GridRef g, int row1, int col1, int row2, int col2, int
 bool SetGridAlignment(ui::GridRef g, int row1, int col1, int row2, int col2, int alignment);
 // Merges the range into one cell shown by its first cell.
 bool JoinGridCells(ui::GridRef g, int row1, int col1, int row2 = -1, int col2 = -1);
-// Empties the text and every other attribute of the cells of the range.
+// Empties the text and resets every other attribute of the cells of the range but their
+// alignment, so that what is typed next sits where the text stood.
 bool ClearGridCells(ui::GridRef g, int row1, int col1, int row2 = -1, int col2 = -1);
 // Empties every cell, removes merges, column types and widths; counts and fixed rows stay.
 bool ClearGrid(ui::GridRef g);
@@ -58,9 +59,15 @@ bool SetGridPrintTitle(ui::GridRef g, const std::string& title, const std::strin
 // Page option 1..7 (margins left, top, right, bottom; header band, footer band, title gap).
 bool SetGridPrintOption(ui::GridRef g, int item, int value);
 // Prints (or previews) the grid's pages; shows the printing service's error message and
-// returns false when printing fails.
+// returns false when printing fails. Without an installed printer the pages go into the
+// file GridPrintFile(), and a message says so.
 bool PrintGrid(ui::GridRef g);
 bool PrintPreviewGrid(ui::GridRef g);
+// Where a print goes when no printer is installed: grid.pdf in the run folder.
+std::string GridPrintFile();
+// Marks the row to be printed on the same page as the row below it (ClearGrid drops the
+// marks); false outside the grid. What the grid shows and stores is unchanged.
+bool KeepGridRowWithNext(ui::GridRef g, int row);
 
 // Properties.
 int GetGridRowCount(ui::GridRef g);

@@ -32,7 +32,15 @@ QWidget* ShownWindow(const QString& title, bool others = false) {
   return nullptr;
 }
 
-QImage Render(QWidget* w) { return w ? w->grab().toImage() : QImage(); }
+// The window as the clerk sees it: active, the focused box with its caret (drawn without
+// blinking), so that the picture is the same at every run.
+QImage Render(QWidget* w) {
+  if (!w) return QImage();
+  QApplication::setCursorFlashTime(0);
+  w->activateWindow();
+  QApplication::processEvents();
+  return w->grab().toImage();
+}
 
 // The picture's colour at x, y is clearly blue (the 登录 button drawn under the login area).
 bool Bluish(const QImage& image, int x, int y) {
@@ -83,11 +91,16 @@ TEST_F(RentdeskOnQt, TheClerkLogsInAndLeavesAndBothWindowsRender) {
       if (ui::Unit* exit = ui::FindUnit(MainWindow::退出系统)) ui::user::Click(*exit);
     });
   });
-  // Should a step above fail, the program is still ended.
-  QTimer::singleShot(10000, [] {
+  // Should a step above fail, the program is still ended (a timer of this test only: it must
+  // not end the windows of a later test run in the same process).
+  QTimer guard;
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, [] {
     for (ui::Window* w : ui::LiveWindows()) ui::DestroyWindowUnit(ui::WindowRef{w->name.c_str()});
   });
+  guard.start(10000);
   EXPECT_EQ(ProgramEntry(), 0);
+  ui::SetBackend(nullptr);  // the program's backend was this test's platform
   InstallPlatform(nullptr);
   EXPECT_TRUE(logged_in);
   ASSERT_FALSE(login.isNull());

@@ -6,9 +6,11 @@
 #include "common/files.h"
 #include "common/message_box.h"
 #include "common/table/table.h"
+#include "common/text.h"
 #include "ledger/backup_at_exit.h"
 #include "ledger/login_window.h"
 #include "ledger/main_window.h"
+#include "ledger/program_state.h"
 #include "tests/ledger/rentdesk_run.h"
 
 namespace rentdesk_test {
@@ -111,6 +113,39 @@ TEST_P(Gate, OnlyExactly是AsksForThePassword) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Gate, ::testing::ValuesIn(kGateCases));
+
+// Settings an editor saved: as UTF-8 with or without a byte order mark, or as GBK with blanks
+// around '='. The password is still asked for, and the names are still read.
+struct EditedFile {
+  const char* what;
+  std::string bytes;
+};
+
+void PrintTo(const EditedFile& f, std::ostream* os) { *os << f.what; }
+
+const std::string kEditedText =
+    "[用户设置]\r\n用户名 = 小王\r\n单位名称 = 永安租赁\r\n使用密码 = 是\r\n密码 = 123\r\n";
+
+class EditedSettings : public Login, public ::testing::WithParamInterface<EditedFile> {};
+
+TEST_P(EditedSettings, StillAskForThePassword) {
+  WriteFile(InRun("配置.ini"), Bytes(GetParam().bytes));
+  Do([] { EXPECT_EQ(ui::GetText(LoginWindow::编辑框1), "小王"); });
+  TryPassword("");
+  ExpectRefused("");
+  TryPassword("123 ");
+  ExpectRefused("123 ");
+  TryPassword("123");
+  Do([] { EXPECT_EQ(CompanyName.value_or("?"), "永安租赁"); });
+  ExpectInThenLeave();
+  EXPECT_EQ(Run(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, EditedSettings,
+                         ::testing::Values(EditedFile{"Utf8WithAByteOrderMark",
+                                                      "\xEF\xBB\xBF" + kEditedText},
+                                           EditedFile{"Utf8", kEditedText},
+                                           EditedFile{"GbkEditedByHand", ToGbk(kEditedText)}));
 
 TEST_F(Login, LeavingAtTheExitAreaStillBacksUpTheContractFiles) {
   WriteFile(InRun("合同.rdb"), Bytes("contracts of yesterday"));
