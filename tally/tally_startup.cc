@@ -37,7 +37,8 @@ double LastTotalMetres = 0;
 double LastFastenerCount = 0;
 
 bool TallyFilesMayBeCompleted() {
-  const std::string missing = MissingHalfOfTablePair(RunPath(kTallyTableFile), RunPath(kCompanionName));
+  const std::string missing =
+      MissingHalfOfTablePair(RunPath(kTallyTableFile), RunPath(kCompanionName));
   if (missing.empty()) return true;
   ShowMessageBox(MissingTableFileText(missing));
   return false;
