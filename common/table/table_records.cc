@@ -102,7 +102,7 @@ TableStatus TableFile::WriteSlot(int32_t slot, const uint8_t* rec) {
 }
 
 // Writes the given fields of mine into the record in slot as it is on disk now (another holder
-// of the file may have changed its other fields), durably. replaced_chains: the first blocks
+// of a kept table may have changed its other fields), durably. replaced_chains: the first blocks
 // that the record named before in the byte-set fields written.
 TableStatus TableFile::Rewrite(int32_t slot, const uint8_t* mine, const std::vector<int>& given,
                                std::vector<int32_t>* replaced_chains) {
@@ -112,7 +112,14 @@ TableStatus TableFile::Rewrite(int32_t slot, const uint8_t* mine, const std::vec
   if (!lock.held()) return TableStatus::kLocked;
   ByteSet rec(rs);
   size_t got = 0;
-  if (!file_->ReadAt(at, rec.data(), rs, &got) || got != rs) return TableStatus::kIoError;
+  if (!durable_) {  // a scratch table has no other holder: the record read before is current
+    TableStatus st;
+    const uint8_t* cur = Record(slot, &st);
+    if (!cur) return st;
+    std::memcpy(rec.data(), cur, rs);
+  } else if (!file_->ReadAt(at, rec.data(), rs, &got) || got != rs) {
+    return TableStatus::kIoError;
+  }
   for (int i : given) {
     const tf::Field& f = fields_[static_cast<size_t>(i)];
     int32_t first = 0;
