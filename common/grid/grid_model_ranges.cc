@@ -29,12 +29,18 @@ GridFont& OwnFont(GridCell& cell, const GridFont& default_font) {
 }  // namespace
 
 bool GridModel::SetFontFace(CellRange range, const std::string& face) {
-  return ForRange(range, [&](GridCell& cell) { OwnFont(cell, default_font_).face = face; });
+  return ForRange(range, [&](GridCell& cell) {
+    OwnFont(cell, default_font_).face = face;
+    NormaliseFont(cell);
+  });
 }
 
 bool GridModel::SetFontSize(CellRange range, int height) {
   if (height <= 0) return false;
-  return ForRange(range, [&](GridCell& cell) { OwnFont(cell, default_font_).height = height; });
+  return ForRange(range, [&](GridCell& cell) {
+    OwnFont(cell, default_font_).height = height;
+    NormaliseFont(cell);
+  });
 }
 
 bool GridModel::SetFontStyle(CellRange range, int style) {
@@ -44,6 +50,7 @@ bool GridModel::SetFontStyle(CellRange range, int style) {
     f.weight = (style == 1 || style == 3) ? 700 : 400;
     f.italic = style == 2 || style == 3;
     f.underline = style == 4;
+    NormaliseFont(cell);
   });
 }
 

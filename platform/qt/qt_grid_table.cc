@@ -164,9 +164,20 @@ void GridTable::Refresh() {
     rows_ = rows;
     cols_ = cols;
     endResetModel();
+    changed_ = false;
     return;
   }
-  if (rows_ > 0 && cols_ > 0) emit dataChanged(index(0, 0), index(rows_ - 1, cols_ - 1));
+  changed_ = true;
+}
+
+bool GridTable::FollowLater() {
+  const GridModel* m = grid();
+  if (!pending_ || in_edit_ || !m || m->rows() != rows_ || m->cols() != cols_ ||
+      m->cursor_row() != cursor_row_ || m->cursor_col() != cursor_col_) {
+    return false;
+  }
+  changed_ = true;
+  return true;
 }
 
 void GridTable::RefreshLater(std::function<void()> then) {
@@ -176,7 +187,12 @@ void GridTable::RefreshLater(std::function<void()> then) {
       this,
       [this, then = std::move(then)] {
         pending_ = false;
-        if (!view_->Dead()) then();  // a destroyed window's unit is gone
+        if (view_->Dead()) return;  // a destroyed window's unit is gone
+        then();
+        if (changed_ && rows_ > 0 && cols_ > 0) {
+          changed_ = false;
+          emit dataChanged(index(0, 0), index(rows_ - 1, cols_ - 1));
+        }
       },
       Qt::QueuedConnection);
 }

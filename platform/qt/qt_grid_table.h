@@ -21,11 +21,22 @@ class GridTable : public QAbstractTableModel {
   Qt::ItemFlags flags(const QModelIndex& index) const override;
   // The user's edit: a choice of a drop-down column or typed text, reported to the model.
   bool setData(const QModelIndex& index, const QVariant& value, int role) override;
-  // Follows the GridModel after it changed: new size (reset) or new contents.
+  // Follows the GridModel after it changed: a new size at once (reset); new contents are
+  // read from the GridModel when the views paint, which they do after RefreshLater's step.
   void Refresh();
-  // Runs `then` once the event loop runs again: a handler's many writes in a row (a grid
-  // filled cell by cell) cost one relayout, not one per cell.
+  // Runs `then` once the event loop runs again, then has the views repaint the new contents:
+  // a handler's many writes in a row (a grid filled cell by cell) cost one relayout and one
+  // repaint, not one per cell.
   void RefreshLater(std::function<void()> then);
+  // Takes a change of the GridModel that needs nothing of the views now: its size and cursor
+  // are as the views have them and a RefreshLater is queued, which repaints the new contents.
+  // False (nothing taken) otherwise.
+  bool FollowLater();
+  // The cursor the views were given last.
+  void CursorShown(int row, int col) {
+    cursor_row_ = row;
+    cursor_col_ = col;
+  }
   // The grid's model (nullptr when the unit has none).
   const GridModel* grid() const { return unit_.grid.get(); }
 
@@ -35,6 +46,8 @@ class GridTable : public QAbstractTableModel {
   int rows_ = 0, cols_ = 0;  // the size the view knows
   bool in_edit_ = false;     // inside setData: a new size waits until the edit is over
   bool pending_ = false;     // a RefreshLater is queued
+  bool changed_ = false;     // contents changed since the views last heard of it
+  int cursor_row_ = -2, cursor_col_ = -2;  // the cursor the views were given last
 };
 
 // The colour of a COLORREF (0x00BBGGRR).

@@ -59,9 +59,12 @@ void ApplyColumnsAndSpans(QTableView* table, const GridModel& m, int below) {
 void ApplyLayout(GridView* table, const GridModel& m) {
   const int fixed = std::clamp(m.fixed_rows(), 0, m.rows());
   int fixed_height = 0;
+  // New rows come at the grid's row height; only rows that differ are resized or hidden.
+  if (table->verticalHeader()->defaultSectionSize() != kDefaultRowHeight)
+    table->verticalHeader()->setDefaultSectionSize(kDefaultRowHeight);
   for (int r = 0; r < m.rows(); ++r) {
-    table->setRowHeight(r, m.RowHeight(r));
-    table->setRowHidden(r, r < fixed);
+    if (table->rowHeight(r) != m.RowHeight(r)) table->setRowHeight(r, m.RowHeight(r));
+    if (table->isRowHidden(r) != (r < fixed)) table->setRowHidden(r, r < fixed);
   }
   ApplyColumnsAndSpans(table, m, m.rows());
   GridView* frozen = table->frozen();
@@ -115,9 +118,15 @@ void ApplyGridProp(ui::Unit& u, ui::Prop what) {
   auto* model = static_cast<GridTable*>(table->model());
   model->Refresh();  // cheap: the view's size and a repaint
   ApplyCursor(table, *u.grid);
+  model->CursorShown(u.grid->cursor_row(), u.grid->cursor_col());
   model->RefreshLater([table, model] {
     if (model->grid()) ApplyLayout(table, *model->grid());
   });
+}
+
+bool GridFollowsLater(ui::Unit& u) {
+  GridView* table = u.kind == ui::Kind::kGrid ? TableOf(u) : nullptr;
+  return table && static_cast<GridTable*>(table->model())->FollowLater();
 }
 
 }  // namespace qtp
