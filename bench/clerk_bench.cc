@@ -46,7 +46,8 @@ Options ParseOptions(int argc, char** argv) {
     if (flag == "--desks") o.desks = Split(value);
     if (flag == "--scales") {
       o.scales.clear();
-      for (const std::string& s : Split(value)) o.scales.push_back(std::max(1, std::atoi(s.c_str())));
+      for (const std::string& s : Split(value))
+        o.scales.push_back(std::max(1, std::atoi(s.c_str())));
     }
   }
   return o;
@@ -104,7 +105,8 @@ int PeakMemoryChild(const std::string& folder, int scale) {
 
 // Runs the child and reads its two figures.
 bool MeasurePeakMemory(const std::string& folder, int scale, long* before, long* open) {
-  const std::string command = fs::read_symlink("/proc/self/exe").string() + " --peak-memory '" + folder + "' " + std::to_string(scale) + " 2>/dev/null";
+  const std::string command = fs::read_symlink("/proc/self/exe").string() + " --peak-memory '" +
+                              folder + "' " + std::to_string(scale) + " 2>/dev/null";
   FILE* child = popen(command.c_str(), "r");
   if (!child) return false;
   const bool read = std::fscanf(child, "%ld %ld", before, open) == 2;
@@ -172,10 +174,10 @@ int main(int argc, char** argv) {
   fs::copy(largest, memory_dir);
   if (MeasurePeakMemory(memory_dir, scale, &before, &open)) {
     const DecadeData data = DescribeDecadeData(scale);
-    std::printf("\npeak memory, Qt, docket editing open on the %d-docket contract: %.1f MB "
-                "(%.1f MB before it opened); goal 60 MB: %s\n",
-                data.big_dockets, open / 1024.0, before / 1024.0,
-                open < 60 * 1024 ? "meets" : "MISSES");
+    std::printf(
+        "\npeak memory, Qt, docket editing open on the %d-docket contract: %.1f MB "
+        "(%.1f MB before it opened); goal 60 MB: %s\n",
+        data.big_dockets, open / 1024.0, before / 1024.0, open < 60 * 1024 ? "meets" : "MISSES");
   }
   fs::remove_all(base);
   return 0;

@@ -40,6 +40,5 @@ bool DocketIsOut() {
 }
 
 void SetStatementFont(int last_row) {
-  SetGridFontSize(kGrid, 0, 0, last_row, kLastStatementColumn, kFontSize);
-  SetGridFontName(kGrid, 0, 0, last_row, kLastStatementColumn, kFontFace);
+  SetGridFontNameAndSize(kGrid, 0, 0, last_row, kLastStatementColumn, kFontFace, kFontSize);
 }

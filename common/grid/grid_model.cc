@@ -154,21 +154,21 @@ Overloaded(F...) -> Overloaded<F...>;
 
 // The text a value shows as in a cell; false for values that have no cell text.
 bool ValueText(const Value& v, std::string* out) {
-  return std::visit(
-      Overloaded{
-          [&](const std::string& s) { return *out = s, true; },
-          // ToText's numbers are printf's "%.13g" and "%.6g", byte for byte.
-          [&](double d) { return *out = ToText(d), true; },
-          [&](float f) { return *out = ToText(f), true; },
-          [&](bool b) { return *out = b ? "真" : "假", true; },
-          [&](const ByteSet& b) {
-            return *out = std::string(b.begin(), std::find(b.begin(), b.end(), 0)), true;
-          },
-          [](std::monostate) { return false; },
-          [](DateTime) { return false; },
-          [&](auto integer) { return *out = std::to_string(integer), true; },
-      },
-      v);
+  return std::visit(Overloaded{
+                        [&](const std::string& s) { return *out = s, true; },
+                        // ToText's numbers are printf's "%.13g" and "%.6g", byte for byte.
+                        [&](double d) { return *out = ToText(d), true; },
+                        [&](float f) { return *out = ToText(f), true; },
+                        [&](bool b) { return *out = b ? "真" : "假", true; },
+                        [&](const ByteSet& b) {
+                          return *out = std::string(b.begin(), std::find(b.begin(), b.end(), 0)),
+                                 true;
+                        },
+                        [](std::monostate) { return false; },
+                        [](DateTime) { return false; },
+                        [&](auto integer) { return *out = std::to_string(integer), true; },
+                    },
+                    v);
 }
 
 }  // namespace

@@ -125,6 +125,8 @@ class GridModel {
   bool Clamp(CellRange* range) const;
   bool SetFontFace(CellRange range, const std::string& face);
   bool SetFontSize(CellRange range, int height);
+  // Both at once, in one pass over the range.
+  bool SetFontFaceAndSize(CellRange range, const std::string& face, int height);
   // 0 normal, 1 bold, 2 italic, 3 bold italic, 4 underline; false for another style.
   bool SetFontStyle(CellRange range, int style);
   // 1 left, 2 centred, 3 right; false for another alignment.

@@ -43,6 +43,16 @@ bool GridModel::SetFontSize(CellRange range, int height) {
   });
 }
 
+bool GridModel::SetFontFaceAndSize(CellRange range, const std::string& face, int height) {
+  if (height <= 0) return false;
+  return ForRange(range, [&](GridCell& cell) {
+    GridFont& f = OwnFont(cell, default_font_);
+    f.face = face;
+    f.height = height;
+    NormaliseFont(cell);
+  });
+}
+
 bool GridModel::SetFontStyle(CellRange range, int style) {
   if (style < 0 || style > 4) return false;
   return ForRange(range, [&](GridCell& cell) {

@@ -22,6 +22,9 @@ std::string GetGridCellData(ui::GridRef g, int row, int col);
 bool SetGridFontName(ui::GridRef g, int row1, int col1, int row2, int col2,
                      const std::string& face);
 bool SetGridFontSize(ui::GridRef g, int row1, int col1, int row2, int col2, int height);
+// SetGridFontName and SetGridFontSize in one pass over the range.
+bool SetGridFontNameAndSize(ui::GridRef g, int row1, int col1, int row2, int col2,
+                            const std::string& face, int height);
 // Style 0 normal, 1 bold, 2 italic, 3 bold italic, 4 underline.
 bool SetGridFontStyle(ui::GridRef g, int row1, int col1, int row2, int col2, int style);
 // Alignment 1 left, 2 centred, 3 right.

@@ -77,10 +77,9 @@ struct GridCell {
   // True when nothing differs from a fresh cell (== GridCell{}, the cheap fields first).
   bool IsBlank() const {
     static const GridFont kFreshFont;
-    return text.empty() && !has_font && value == 0 && state == 0 &&
-           format == kDefaultTextFormat && colour_a == kNoColour && colour_b == kNoColour &&
-           property_d == kDefaultPropertyD && property_e == kDefaultPropertyE && flag_f == 0 &&
-           picture.empty() && font == kFreshFont;
+    return text.empty() && !has_font && value == 0 && state == 0 && format == kDefaultTextFormat &&
+           colour_a == kNoColour && colour_b == kNoColour && property_d == kDefaultPropertyD &&
+           property_e == kDefaultPropertyE && flag_f == 0 && picture.empty() && font == kFreshFont;
   }
   // True when the save file keeps a cell record for it.
   bool CarriesContent() const { return !text.empty() || value != 0 || !picture.empty(); }

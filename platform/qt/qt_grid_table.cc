@@ -154,30 +154,32 @@ bool GridTable::setData(const QModelIndex& index, const QVariant& value, int rol
 void GridTable::Refresh() {
   const GridModel* m = grid();
   const int rows = m ? m->rows() : 0, cols = m ? m->cols() : 0;
-  if (rows != rows_ || cols != cols_) {
-    if (in_edit_) {
-      QMetaObject::invokeMethod(
-          this, [this] { Refresh(); }, Qt::QueuedConnection);
-      return;
-    }
+  if (rows == rows_ && cols == cols_) return;  // new contents are read when the views paint
+  if (in_edit_) {
+    QMetaObject::invokeMethod(
+        this, [this] { Refresh(); }, Qt::QueuedConnection);
+    return;
+  }
+  if (cols == cols_ && rows > rows_) {  // rows added at the end: the views add just them
+    beginInsertRows(QModelIndex(), rows_, rows - 1);
+    rows_ = rows;
+    endInsertRows();
+  } else if (cols == cols_) {  // rows dropped at the end
+    beginRemoveRows(QModelIndex(), rows, rows_ - 1);
+    rows_ = rows;
+    endRemoveRows();
+  } else {
     beginResetModel();
     rows_ = rows;
     cols_ = cols;
     endResetModel();
-    changed_ = false;
-    return;
   }
-  changed_ = true;
 }
 
 bool GridTable::FollowLater() {
   const GridModel* m = grid();
-  if (!pending_ || in_edit_ || !m || m->rows() != rows_ || m->cols() != cols_ ||
-      m->cursor_row() != cursor_row_ || m->cursor_col() != cursor_col_) {
-    return false;
-  }
-  changed_ = true;
-  return true;
+  return pending_ && !in_edit_ && m && m->rows() == rows_ && m->cols() == cols_ &&
+         m->cursor_row() == cursor_row_ && m->cursor_col() == cursor_col_;
 }
 
 void GridTable::RefreshLater(std::function<void()> then) {
@@ -189,10 +191,6 @@ void GridTable::RefreshLater(std::function<void()> then) {
         pending_ = false;
         if (view_->Dead()) return;  // a destroyed window's unit is gone
         then();
-        if (changed_ && rows_ > 0 && cols_ > 0) {
-          changed_ = false;
-          emit dataChanged(index(0, 0), index(rows_ - 1, cols_ - 1));
-        }
       },
       Qt::QueuedConnection);
 }

@@ -24,9 +24,10 @@ class GridTable : public QAbstractTableModel {
   // Follows the GridModel after it changed: a new size at once (reset); new contents are
   // read from the GridModel when the views paint, which they do after RefreshLater's step.
   void Refresh();
-  // Runs `then` once the event loop runs again, then has the views repaint the new contents:
-  // a handler's many writes in a row (a grid filled cell by cell) cost one relayout and one
-  // repaint, not one per cell.
+  // Runs `then` once the event loop runs again; `then` relays the views out and repaints
+  // them, so that a handler's many writes in a row (a grid filled cell by cell) cost one
+  // relayout and one repaint, not one per cell. (A repaint, not a dataChanged: a cell editor
+  // the clerk opened meanwhile keeps what is typed into it.)
   void RefreshLater(std::function<void()> then);
   // Takes a change of the GridModel that needs nothing of the views now: its size and cursor
   // are as the views have them and a RefreshLater is queued, which repaints the new contents.
@@ -46,7 +47,6 @@ class GridTable : public QAbstractTableModel {
   int rows_ = 0, cols_ = 0;  // the size the view knows
   bool in_edit_ = false;     // inside setData: a new size waits until the edit is over
   bool pending_ = false;     // a RefreshLater is queued
-  bool changed_ = false;     // contents changed since the views last heard of it
   int cursor_row_ = -2, cursor_col_ = -2;  // the cursor the views were given last
 };
 

@@ -59,9 +59,7 @@ void ApplyColumnsAndSpans(QTableView* table, const GridModel& m, int below) {
 void ApplyLayout(GridView* table, const GridModel& m) {
   const int fixed = std::clamp(m.fixed_rows(), 0, m.rows());
   int fixed_height = 0;
-  // New rows come at the grid's row height; only rows that differ are resized or hidden.
-  if (table->verticalHeader()->defaultSectionSize() != kDefaultRowHeight)
-    table->verticalHeader()->setDefaultSectionSize(kDefaultRowHeight);
+  // Only rows that differ are resized or hidden.
   for (int r = 0; r < m.rows(); ++r) {
     if (table->rowHeight(r) != m.RowHeight(r)) table->setRowHeight(r, m.RowHeight(r));
     if (table->isRowHidden(r) != (r < fixed)) table->setRowHidden(r, r < fixed);
@@ -121,6 +119,8 @@ void ApplyGridProp(ui::Unit& u, ui::Prop what) {
   model->CursorShown(u.grid->cursor_row(), u.grid->cursor_col());
   model->RefreshLater([table, model] {
     if (model->grid()) ApplyLayout(table, *model->grid());
+    table->viewport()->update();
+    table->frozen()->viewport()->update();
   });
 }
 
