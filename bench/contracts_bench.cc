@@ -14,7 +14,6 @@
 #include "common/ui/ui.h"
 #include "ledger/contract_pick.h"
 #include "ledger/contract_window.h"
-#include "ledger/program_state.h"
 #include "platform/scripted/scripted_platform.h"
 
 namespace {

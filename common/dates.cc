@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/platform.h"
+#include "common/platform.h"
 
 namespace {
 
@@ -65,7 +65,7 @@ double WholeUnits(DateTime d1, DateTime d2, double per_day) {
 
 }  // namespace
 
-DateTime GetCurrentDateTime() { return CurrentPlatform().Now(); }
+DateTime GetCurrentDateTime() { return ClockNow(); }
 
 DateParts SplitDateTime(DateTime d) {
   auto seconds = static_cast<int64_t>(std::llround(Clamped(d.days) * kSecondsPerDay));

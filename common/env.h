@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,15 @@ class Env {
   virtual bool ListDirectory(const std::string& path, std::vector<std::string>* names) {
     return false;
   }
+  // Where the files are, as the running process sees it (common/env_process.cc answers for the
+  // real process; a test env may answer otherwise).
+  // The value of the environment variable name (HOME, TMPDIR, PATH); nullopt when unset.
+  virtual std::optional<std::string> Variable(const std::string& name);
+  // The running program's own file, "" when it cannot be told.
+  virtual std::string ExecutablePath();
+  // path made absolute against the working folder, "." and ".." resolved by name; path itself
+  // when the working folder cannot be told.
+  virtual std::string AbsolutePath(const std::string& path);
 };
 
 // The real file system.

@@ -1,13 +1,10 @@
 #include "common/files.h"
 
-#include <unistd.h>
-
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "common/env.h"
-#include "platform/platform.h"
+#include "common/platform.h"
 
 namespace {
 
@@ -25,11 +22,8 @@ std::string FolderOf(const std::string& path) {
 }
 
 std::string ExecutableFolder() {
-  std::string buf(4096, '\0');
-  ssize_t n = ::readlink("/proc/self/exe", buf.data(), buf.size());
-  if (n <= 0) return ".";
-  buf.resize(static_cast<size_t>(n));
-  return FolderOf(buf);
+  const std::string path = CurrentEnv()->ExecutablePath();
+  return path.empty() ? "." : FolderOf(path);
 }
 
 bool HasWildcard(const std::string& name) { return name.find_first_of("*?") != std::string::npos; }
@@ -94,9 +88,12 @@ void SetRunDirectoryForTests(const std::string& folder) {
   RunDirectoryOverride() = f;
 }
 
+std::string RunPath(const std::string& name) { return GetRunDirectory() + "/" + name; }
+
+std::string SettingsFilePath() { return RunPath("配置.ini"); }
+
 std::string GetHomeDirectory() {
-  const char* home = std::getenv("HOME");
-  std::string folder = home ? home : "";
+  std::string folder = CurrentEnv()->Variable("HOME").value_or("");
   while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
   return folder;
 }
@@ -132,8 +129,8 @@ bool WriteBinaryToFile(const std::string& path, const ByteSet& bytes) {
 
 std::string GetSpecialFolder(int kind) {
   if (kind != 11) return "";
-  const char* tmp = std::getenv("TMPDIR");
-  return WithTrailingSlash(tmp && *tmp ? tmp : "/tmp");
+  const std::string tmp = CurrentEnv()->Variable("TMPDIR").value_or("");
+  return WithTrailingSlash(tmp.empty() ? "/tmp" : tmp);
 }
 
 std::string BrowseForFolder(const std::string& title, bool list_files) {

@@ -8,6 +8,10 @@
 std::string GetRunDirectory();
 // Points GetRunDirectory at folder ("" = the executable's folder again).
 void SetRunDirectoryForTests(const std::string& folder);
+// The run directory joined with a file name: RunPath("合同.rdb").
+std::string RunPath(const std::string& name);
+// The settings file 配置.ini of the run directory.
+std::string SettingsFilePath();
 // The user's home folder (HOME), without a trailing '/'.
 std::string GetHomeDirectory();
 bool FileExists(const std::string& path);

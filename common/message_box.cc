@@ -1,8 +1,8 @@
 // Message boxes over the platform, with the result codes the programs test.
 #include "common/message_box.h"
 
+#include "common/platform.h"
 #include "common/text.h"
-#include "platform/platform.h"
 
 namespace {
 

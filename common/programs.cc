@@ -2,11 +2,10 @@
 #include "common/programs.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 
 #include "common/env.h"
-#include "platform/platform.h"
+#include "common/platform.h"
 
 namespace {
 
@@ -80,8 +79,7 @@ std::string MapCommandLine(const std::string& command_line, const std::string& s
 }
 
 bool RunProgram(const std::string& command_line, bool wait, int window_mode) {
-  const char* path = std::getenv("PATH");
-  std::string mapped = MapCommandLine(command_line, path ? path : "");
+  std::string mapped = MapCommandLine(command_line, CurrentEnv()->Variable("PATH").value_or(""));
   if (mapped.empty()) return false;
   return CurrentPlatform().RunProgram(mapped, wait, std::clamp(window_mode, 1, 6));
 }

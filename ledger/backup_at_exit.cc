@@ -5,7 +5,6 @@
 #include "common/ini.h"
 #include "common/table/table.h"
 #include "ledger/main_window.h"
-#include "ledger/program_state.h"
 
 namespace {
 constexpr const char* kBackupFolderName = "租赁数据备份";

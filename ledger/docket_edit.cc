@@ -2,6 +2,7 @@
 // list's print and preview.
 #include "ledger/docket_edit.h"
 
+#include "common/files.h"
 #include "common/grid/grid_ops.h"
 #include "common/message_box.h"
 #include "common/table/table.h"

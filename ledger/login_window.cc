@@ -1,9 +1,9 @@
 #include "ledger/login_window.h"
 
+#include "common/files.h"
 #include "common/ini.h"
 #include "common/message_box.h"
 #include "ledger/main_window.h"
-#include "ledger/program_state.h"
 
 namespace {
 

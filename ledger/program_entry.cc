@@ -2,10 +2,10 @@
 
 #include <cstdlib>
 
+#include "common/platform.h"
 #include "common/ui/ui.h"
 #include "ledger/main_window.h"
 #include "ledger/program_state.h"
-#include "platform/platform.h"
 
 namespace {
 // The exit clean-up also runs when the program ends by exit() from anywhere.

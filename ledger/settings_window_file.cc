@@ -1,8 +1,8 @@
 #include "ledger/settings_window_file.h"
 
+#include "common/files.h"
 #include "common/ini.h"
 #include "common/text.h"
-#include "ledger/program_state.h"
 
 namespace {
 

@@ -1,11 +1,12 @@
 // Start-up: what the main window's creation does, after the login has closed.
+#include "common/files.h"
 #include "common/ini.h"
 #include "common/message_box.h"
+#include "common/program_texts.h"
 #include "common/table/table.h"
 #include "common/table/templates.h"
 #include "ledger/login_window.h"
 #include "ledger/main_window.h"
-#include "ledger/program_state.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 #include "ledger/web_pages.h"
 
-#include "ledger/program_state.h"
+#include "common/files.h"
 
 std::string TutorialPageAddress() { return "file://" + RunPath(kTutorialFileName); }

@@ -5,11 +5,11 @@
 #include "ledger/contract_pick.h"
 #include "ledger/contract_window.h"
 #include "ledger/settings_window.h"
-#include "settlement/settlement_window.h"
 
 namespace {
 
 void (*g_hook)(LedgerWindow) = nullptr;
+void (*g_settlement_opener)() = nullptr;
 
 // True when a test took the opening over (the hook has run).
 bool Hooked(LedgerWindow w) {
@@ -21,6 +21,8 @@ bool Hooked(LedgerWindow w) {
 }  // namespace
 
 void SetWindowOpenerHookForTests(void (*hook)(LedgerWindow)) { g_hook = hook; }
+
+void RegisterSettlementWindowOpener(void (*open)()) { g_settlement_opener = open; }
 
 void OpenContractWindow() {
   if (Hooked(LedgerWindow::kContract)) return;
@@ -44,5 +46,5 @@ void OpenBackupWindow() {
 
 void OpenSettlementWindow() {
   if (Hooked(LedgerWindow::kSettlement)) return;
-  settlement::OpenSettlementWindow();
+  if (g_settlement_opener) g_settlement_opener();
 }

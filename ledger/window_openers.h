@@ -13,8 +13,12 @@ void OpenContractPickWindow();
 void OpenSettingsWindow();
 // BackupWindow (the backup folder).
 void OpenBackupWindow();
-// SettlementWindow (rent settlement); also the handler of 结算管理 > 租金结算.
+// SettlementWindow (rent settlement), through the opener registered below; also the handler
+// of 结算管理 > 租金结算. Does nothing while none is registered.
 void OpenSettlementWindow();
+// The settlement sits beside the ledger, not below it: rentdesk's main registers the function
+// that opens its window (nullptr = none).
+void RegisterSettlementWindowOpener(void (*open)());
 
 // Tests: every opener calls hook in place of opening its window (nullptr = open for real).
 void SetWindowOpenerHookForTests(void (*hook)(LedgerWindow));

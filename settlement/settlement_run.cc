@@ -7,7 +7,6 @@
 #include "common/message_box.h"
 #include "common/table/table.h"
 #include "common/text.h"
-#include "ledger/program_state.h"
 #include "settlement/cumulative_statement.h"
 #include "settlement/deduction_statement.h"
 #include "settlement/settlement_window.h"

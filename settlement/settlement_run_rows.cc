@@ -6,9 +6,9 @@
 
 #include "common/dates.h"
 #include "common/grid/grid_ops.h"
+#include "common/program_texts.h"
 #include "common/table/table.h"
 #include "common/text.h"
-#include "ledger/program_state.h"
 #include "settlement/settlement_run.h"
 #include "settlement/settlement_window.h"
 #include "settlement/statement_grid.h"

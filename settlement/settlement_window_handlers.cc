@@ -1,11 +1,12 @@
 // The settlement window's own handlers: opening, the contract choice, the size, edit mode
 // and printing. The run behind 结算 is in settlement_run.cc.
 #include "common/dates.h"
+#include "common/files.h"
 #include "common/grid/grid_ops.h"
 #include "common/ini.h"
+#include "common/program_texts.h"
 #include "common/table/table.h"
 #include "common/text.h"
-#include "ledger/program_state.h"
 #include "settlement/deduction_statement.h"
 #include "settlement/settlement_window.h"
 #include "settlement/statement_grid.h"

@@ -1,7 +1,7 @@
 // Printing and previewing a grid through the realisation in use.
 #include "common/grid/grid_ops.h"
 #include "common/message_box.h"
-#include "platform/platform.h"
+#include "common/platform.h"
 
 namespace {
 

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
 #include <vector>
+
+#include "common/env.h"
 
 namespace table_internal {
 namespace {
@@ -32,11 +33,7 @@ std::string Lower(std::string s) {
   return s;
 }
 
-std::string PathKey(const std::string& path) {
-  std::error_code ec;
-  auto abs = std::filesystem::absolute(path, ec);
-  return Lower(ec ? path : abs.lexically_normal().string());
-}
+std::string PathKey(const std::string& path) { return Lower(CurrentEnv()->AbsolutePath(path)); }
 
 // Index of the newest table of alias, or -1.
 int FindAlias(const std::string& alias) {

@@ -1,8 +1,8 @@
 #include "common/table/table_sort.h"
 
 #include <cstring>
-#include <ctime>
 
+#include "common/dates.h"
 #include "common/table/exact_sort.h"
 #include "common/table/file_replace.h"
 
@@ -55,14 +55,6 @@ int CompareField(const tf::Field& f, const uint8_t* ra, const uint8_t* rb) {
     default:
       return CompareText(a, b, f.width);
   }
-}
-
-// Now as a DateTime in local time, whole seconds.
-double NowDays() {
-  std::time_t t = std::time(nullptr);
-  std::tm tm{};
-  localtime_r(&t, &tm);
-  return static_cast<double>(t + tm.tm_gmtoff) / 86400.0 + 25569.0;
 }
 
 bool ResolveKeys(const TableFile& src, const std::vector<std::string>& names,
@@ -156,7 +148,7 @@ TableStatus SortToFile(TableFile& src, const std::string& target,
   if (!ReadAll(src, &all)) return TableStatus::kIoError;
   size_t rs = static_cast<size_t>(src.record_size());
   std::vector<int32_t> order = SortedOrder(all, rs, keys);
-  double now = NowDays();
+  double now = GetCurrentDateTime().days;
   ByteSet out = NewHead(src, now);
   out.resize(out.size() + all.size());
   ByteSet image =

@@ -1,6 +1,6 @@
 // Building the live model of a window from its declaration.
+#include "common/platform.h"
 #include "common/ui/framework_state.h"
-#include "platform/platform.h"
 
 namespace ui::internal {
 namespace {

@@ -1,8 +1,8 @@
 // The life of a window: loading, the message loops, destruction, reset.
 #include <algorithm>
 
+#include "common/platform.h"
 #include "common/ui/framework_state.h"
-#include "platform/platform.h"
 
 namespace ui {
 namespace internal {

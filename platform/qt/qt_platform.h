@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/platform.h"
+#include "common/platform.h"
 #include "platform/qt/qt_backend.h"
 
 namespace qtp {

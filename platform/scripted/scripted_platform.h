@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "common/grid/page_layout.h"
+#include "common/platform.h"
 #include "common/ui/ui.h"
-#include "platform/platform.h"
 
 // The buttons a scripted user presses in a message box: the raw ids Platform::MessageBox
 // returns (ShowMessageBox turns them into its own result codes).

@@ -15,7 +15,6 @@
 #include "common/table/table.h"
 #include "common/ui/ui.h"
 #include "ledger/contract_window.h"
-#include "ledger/program_state.h"
 #include "platform/qt/qt_platform.h"
 
 namespace {

@@ -13,11 +13,11 @@
 #include <string>
 
 #include "common/files.h"
+#include "common/platform.h"
 #include "common/ui/ui.h"
 #include "ledger/login_window.h"
 #include "ledger/main_window.h"
 #include "ledger/program_entry.h"
-#include "platform/platform.h"
 #include "platform/qt/qt_platform.h"
 
 namespace {

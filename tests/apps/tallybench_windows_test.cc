@@ -13,8 +13,8 @@
 #include <string>
 
 #include "common/files.h"
+#include "common/platform.h"
 #include "common/ui/ui.h"
-#include "platform/platform.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/qt_window_view.h"
 #include "tally/tally_commands.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
+#include "common/platform.h"
 
 class FakePlatform : public Platform {
  public:

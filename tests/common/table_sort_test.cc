@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <random>
 
+#include "common/dates.h"
 #include "common/table/exact_sort.h"
+#include "tests/common/fake_platform.h"
 #include "tests/common/table_test_util.h"
 
 namespace {
@@ -128,6 +130,20 @@ TEST_F(SortToFileTest, ByteSetsAreCopiedIntoTheNewCompanion) {
   ByteSet rdt = FileBytes(Path("copy.rdt"));
   EXPECT_EQ(rdt.size(), 5u * 512);
   EXPECT_EQ(I32At(rdt, 16), 5);
+}
+
+// The copy's creation time is the platform clock's, so a fixed clock makes the same bytes.
+TEST_F(SortToFileTest, BothFilesOfTheCopyAreStampedByThePlatformClock) {
+  FakePlatform platform;
+  platform.now = MakeDateTime(2015, 10, 7, 12, 30, 25);
+  OpenContracts();
+  ASSERT_TRUE(AppendRecord({int32_t{1}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, Pattern(700, 1)}));
+  ASSERT_TRUE(SortTableToFile(Path("a.rdb"), {"合同号"}));
+  ASSERT_TRUE(SortTableToFile(Path("b.rdb"), {"合同号"}));
+  EXPECT_EQ(F64At(FileBytes(Path("a.rdb")), 8), platform.now.days);
+  EXPECT_EQ(F64At(FileBytes(Path("a.rdt")), 8), platform.now.days);
+  EXPECT_EQ(FileBytes(Path("a.rdb")), FileBytes(Path("b.rdb")));
+  EXPECT_EQ(FileBytes(Path("a.rdt")), FileBytes(Path("b.rdt")));
 }
 
 TEST_F(SortToFileTest, KeysThatCannotSortFailBeforeAnythingIsWritten) {

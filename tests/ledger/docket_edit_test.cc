@@ -1,5 +1,7 @@
 // Docket editing: the window and its grid in date order, the sign rules of typed quantities
 // and of a switched direction, and what a save stores into the contract.
+#include <cstring>
+
 #include "common/grid/grid_model.h"
 #include "tests/ledger/docket_edit_test_base.h"
 
@@ -73,10 +75,18 @@ TEST_F(DocketEditTest, TheWindowListsTheDocketsInDateOrder) {
 }
 
 TEST_F(DocketEditTest, ASaveStoresTheDocketsInDateOrder) {
+  const DateTime now = MakeDateTime(2024, 5, 6, 7, 8, 9);
+  script_.SetNow(now);
   PickContractWith(OutOfOrder());
   Save();
   Saved();
   Run();
+  // The stored table is the sorted copy, made at the clock's time: the same bytes every run.
+  double created;
+  const ByteSet stored = DocketBytes(1);
+  ASSERT_GE(stored.size(), 16u);
+  std::memcpy(&created, stored.data() + 8, sizeof created);
+  EXPECT_EQ(created, now.days);
   const auto d = DocketsOf(1);
   ASSERT_EQ(d.size(), 3u);
   EXPECT_EQ(d[0].number, 8);

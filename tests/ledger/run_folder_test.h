@@ -11,7 +11,6 @@
 #include "common/dates.h"
 #include "common/files.h"
 #include "common/table/table.h"
-#include "ledger/program_state.h"
 #include "platform/scripted/scripted_platform.h"
 
 class RunFolderTest : public ::testing::Test {

@@ -5,11 +5,11 @@
 
 #include "common/files.h"
 #include "common/message_box.h"
+#include "common/program_texts.h"
 #include "ledger/backup_at_exit.h"
 #include "ledger/backup_window.h"
 #include "ledger/login_window.h"
 #include "ledger/main_window.h"
-#include "ledger/program_state.h"
 #include "ledger/settings_window.h"
 #include "platform/scripted/scripted_platform.h"
 #include "tests/ledger/rentdesk_run.h"

@@ -141,8 +141,10 @@ TEST_F(SettlementWindowTest, TheCompanyNameIsReadAtOpening) {
   Run();
 }
 
-// The main window's opener (menu, picture button and label) leads here.
+// The main window's opener (menu, picture button and label) leads here once rentdesk's main
+// has registered the window.
 TEST_F(SettlementWindowTest, TheLedgerOpenerOpensTheWindowModally) {
+  RegisterSettlementWindowOpener(settlement::OpenSettlementWindow);
   script_.Do([] {
     const ui::Window* w = ui::FindWindow(W::self);
     ASSERT_NE(w, nullptr);
@@ -153,6 +155,7 @@ TEST_F(SettlementWindowTest, TheLedgerOpenerOpensTheWindowModally) {
   EXPECT_TRUE(RunScripted(
       script_, [] { OpenSettlementWindow(); }, &failure))
       << failure;
+  RegisterSettlementWindowOpener(nullptr);
   EXPECT_EQ(ui::FindWindow(W::self), nullptr);
 }
 

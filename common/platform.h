@@ -34,3 +34,6 @@ class Platform {
 Platform& CurrentPlatform();
 // Installs platform (not owned); nullptr uninstalls.
 void InstallPlatform(Platform* platform);
+// Local time now, whole seconds: the installed platform's clock, or the system's while none is
+// installed (the record engine's own tests and tools run without a platform).
+DateTime ClockNow();
