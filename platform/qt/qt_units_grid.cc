@@ -59,7 +59,9 @@ void ApplyColumnsAndSpans(QTableView* table, const GridModel& m, int below) {
 void ApplyLayout(GridView* table, const GridModel& m) {
   const int fixed = std::clamp(m.fixed_rows(), 0, m.rows());
   int fixed_height = 0;
-  // Only rows that differ are resized or hidden.
+  // New rows come at the grid's row height; only rows that differ are resized or hidden.
+  if (table->verticalHeader()->defaultSectionSize() != kDefaultRowHeight)
+    table->verticalHeader()->setDefaultSectionSize(kDefaultRowHeight);
   for (int r = 0; r < m.rows(); ++r) {
     if (table->rowHeight(r) != m.RowHeight(r)) table->setRowHeight(r, m.RowHeight(r));
     if (table->isRowHidden(r) != (r < fixed)) table->setRowHidden(r, r < fixed);
