@@ -13,6 +13,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "bench/clerk_actions.h"
@@ -74,6 +75,14 @@ long PeakMemoryKb() {
     if (line.rfind("VmHWM:", 0) == 0) return std::atol(line.c_str() + 6);
   }
   return -1;
+}
+
+// The machine's load over the last minute (the figures are wall-clock times).
+std::string LoadAverage() {
+  std::ifstream in("/proc/loadavg");
+  std::string one;
+  in >> one;
+  return one.empty() ? "?" : one;
 }
 
 // Copies the data set into a run directory of its own and opens the contract table there.
@@ -143,6 +152,7 @@ int main(int argc, char** argv) {
     return PeakMemoryChild(argv[2], std::atoi(argv[3]));
   }
   const Options o = ParseOptions(argc, argv);
+  const std::string load_before = LoadAverage();
   std::string base = (fs::temp_directory_path() / "clerk-bench-XXXXXX").string();
   if (!mkdtemp(base.data())) return 1;
   std::vector<std::unique_ptr<Desk>> desks;
@@ -168,6 +178,9 @@ int main(int argc, char** argv) {
     largest = data_dir;
   }
   PrintTable(o, o.desks, runs);
+  std::printf("\nmedian of %d runs; load average %s at the start, %s at the end, on %u cores\n",
+              o.reps, load_before.c_str(), LoadAverage().c_str(),
+              std::thread::hardware_concurrency());
   const int scale = o.scales.back();
   long before = 0, open = 0;
   const std::string memory_dir = base + "/memory";

@@ -2,6 +2,7 @@
 #include "common/dates.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -149,7 +150,12 @@ DateTime ToDateTime(const Value& v) {
 std::string DateTimeToText(DateTime d, int format) {
   const DateParts p = SplitDateTime(d);
   std::string text;
-  auto part = [&text](int v, const char* unit) { text.append(std::to_string(v)).append(unit); };
+  text.reserve(32);
+  auto part = [&text](int v, const char* unit) {
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
+    text.append(digits, end).append(unit);
+  };
   format = std::clamp(format, 1, 3);
   if (format != 3) {
     part(p.year, "年");

@@ -19,7 +19,9 @@ constexpr const char* kFontFace = "微软雅黑";
 
 void PutCell(int row, int col, const Value& v) { SetGridCellData(kGrid, row, col, 1, v); }
 
-void PutText(int row, int col, const std::string& text) { PutCell(row, col, Value(text)); }
+void PutText(int row, int col, std::string text) {
+  SetGridCellText(kGrid, row, col, std::move(text));
+}
 
 std::string CellText(int row, int col) { return GetGridCellData(kGrid, row, col); }
 

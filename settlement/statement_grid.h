@@ -10,7 +10,7 @@ inline constexpr int kDayUnit = 5;
 
 // Stores a text, a number or an integer into the statement cell.
 void PutCell(int row, int col, const Value& v);
-void PutText(int row, int col, const std::string& text);
+void PutText(int row, int col, std::string text);
 // The text the statement cell shows.
 std::string CellText(int row, int col);
 // Merges columns col1 to col2 of the row.

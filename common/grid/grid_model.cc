@@ -118,9 +118,14 @@ void GridModel::Prune(int r, int c) {
 }
 
 bool GridModel::SetText(int r, int c, const std::string& text) {
+  return SetText(r, c, std::string(text));
+}
+
+bool GridModel::SetText(int r, int c, std::string&& text) {
   if (!Inside(r, c)) return false;
-  MutableCell(r, c).text = text;
-  if (text.empty()) Prune(r, c);  // a cell with a text is never blank
+  const bool empty = text.empty();
+  MutableCell(r, c).text = std::move(text);
+  if (empty) Prune(r, c);  // a cell with a text is never blank
   return true;
 }
 
@@ -177,11 +182,7 @@ bool GridModel::SetCellData(int r, int c, int kind, const Value& v) {
   if (!Inside(r, c)) return false;
   if (const std::string* given = std::get_if<std::string>(&v)) return SetText(r, c, *given);
   std::string text;
-  if (!ValueText(v, &text)) return false;
-  const bool empty = text.empty();
-  MutableCell(r, c).text = std::move(text);
-  if (empty) Prune(r, c);
-  return true;
+  return ValueText(v, &text) && SetText(r, c, std::move(text));
 }
 
 bool GridModel::SetCursor(int r, int c) {

@@ -115,6 +115,7 @@ class GridModel {
   CellList cells() const { return CellList(store_); }
   // The program's write of a cell text; false outside the grid.
   bool SetText(int r, int c, const std::string& text);
+  bool SetText(int r, int c, std::string&& text);
   // Stores the value as the cell's text: a text unchanged, double "%.13g", float "%.6g",
   // integers in decimal, bool "真"/"假"; false outside the grid or for a date or no value.
   bool SetCellData(int r, int c, int kind, const Value& v);

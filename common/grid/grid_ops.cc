@@ -30,6 +30,10 @@ bool SetGridCellData(ui::GridRef g, int row, int col, int kind, const Value& v) 
   return Change(g, [&](GridModel& m) { return m.SetCellData(row, col, kind, v); });
 }
 
+bool SetGridCellText(ui::GridRef g, int row, int col, std::string text) {
+  return Change(g, [&](GridModel& m) { return m.SetText(row, col, std::move(text)); });
+}
+
 std::string GetGridCellData(ui::GridRef g, int row, int col) {
   const GridModel* m = grid_internal::Model(g);
   return m ? m->TextAt(row, col) : std::string();

@@ -17,6 +17,8 @@ bool SetGridCursor(ui::GridRef g, int row, int col);
 // Stores the value as the cell's text (text unchanged, double "%.13g", float "%.6g", int
 // decimal); false outside the grid.
 bool SetGridCellData(ui::GridRef g, int row, int col, int kind, const Value& v);
+// SetGridCellData of a text, taken over without a copy.
+bool SetGridCellText(ui::GridRef g, int row, int col, std::string text);
 // The cell's text ("" outside the grid).
 std::string GetGridCellData(ui::GridRef g, int row, int col);
 bool SetGridFontName(ui::GridRef g, int row1, int col1, int row2, int col2,

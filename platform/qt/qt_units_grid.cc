@@ -127,8 +127,10 @@ void ApplyGridProp(ui::Unit& u, ui::Prop what) {
 }
 
 bool GridFollowsLater(ui::Unit& u) {
-  GridView* table = u.kind == ui::Kind::kGrid ? TableOf(u) : nullptr;
-  return table && static_cast<GridTable*>(table->model())->FollowLater();
+  if (u.kind != ui::Kind::kGrid || !u.realisation) return false;
+  // A grid unit's realisation is the GridView that MakeGridWidget made, its model a GridTable.
+  auto* table = static_cast<GridView*>(static_cast<QObject*>(u.realisation));
+  return static_cast<GridTable*>(table->model())->FollowLater();
 }
 
 }  // namespace qtp
