@@ -2,7 +2,7 @@
 // realisation (offscreen), at n = 1,250 contracts with a 2,500-docket contract, 2n and 4n:
 // the median of five runs of each action, its growth from n to 4n and whether it meets its
 // goal; then the peak memory of the process with docket editing open on the largest contract.
-//   clerk_bench [--reps N] [--scales 1,2,4] [--desks scripted,qt]
+//   clerk_bench [--reps N] [--scales 1,2,4] [--desks scripted,qt] [--clock wall|cpu]
 #include <stdlib.h>
 
 #include <algorithm>
@@ -30,6 +30,7 @@ struct Options {
   int reps = 5;
   std::vector<int> scales = {1, 2, 4};
   std::vector<std::string> desks = {"scripted", "qt"};
+  bool cpu_clock = false;
 };
 
 std::vector<std::string> Split(const std::string& list) {
@@ -45,6 +46,7 @@ Options ParseOptions(int argc, char** argv) {
     const std::string flag = argv[i], value = argv[i + 1];
     if (flag == "--reps") o.reps = std::max(1, std::atoi(value.c_str()));
     if (flag == "--desks") o.desks = Split(value);
+    if (flag == "--clock") o.cpu_clock = value == "cpu";
     if (flag == "--scales") {
       o.scales.clear();
       for (const std::string& s : Split(value))
@@ -153,6 +155,7 @@ int main(int argc, char** argv) {
   }
   const Options o = ParseOptions(argc, argv);
   const std::string load_before = LoadAverage();
+  UseCpuClock(o.cpu_clock);
   std::string base = (fs::temp_directory_path() / "clerk-bench-XXXXXX").string();
   if (!mkdtemp(base.data())) return 1;
   std::vector<std::unique_ptr<Desk>> desks;
@@ -178,9 +181,9 @@ int main(int argc, char** argv) {
     largest = data_dir;
   }
   PrintTable(o, o.desks, runs);
-  std::printf("\nmedian of %d runs; load average %s at the start, %s at the end, on %u cores\n",
-              o.reps, load_before.c_str(), LoadAverage().c_str(),
-              std::thread::hardware_concurrency());
+  std::printf("\nmedian of %d runs, %s; load average %s at the start, %s at the end, on %u cores\n",
+              o.reps, o.cpu_clock ? "the process's CPU time" : "wall-clock time",
+              load_before.c_str(), LoadAverage().c_str(), std::thread::hardware_concurrency());
   const int scale = o.scales.back();
   long before = 0, open = 0;
   const std::string memory_dir = base + "/memory";

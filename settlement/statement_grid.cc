@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/dates.h"
+#include "common/grid/grid_model.h"
 #include "common/grid/grid_ops.h"
 #include "common/table/table.h"
 #include "common/text.h"
@@ -23,7 +24,11 @@ void PutText(int row, int col, std::string text) {
   SetGridCellText(kGrid, row, col, std::move(text));
 }
 
-std::string CellText(int row, int col) { return GetGridCellData(kGrid, row, col); }
+const std::string& CellText(int row, int col) {
+  static const std::string kNone;
+  const ui::Unit* grid = ui::FindUnit(kGrid);
+  return grid && grid->grid ? grid->grid->TextAt(row, col) : kNone;
+}
 
 void JoinRow(int row, int col1, int col2) { JoinGridCells(kGrid, row, col1, row, col2); }
 
