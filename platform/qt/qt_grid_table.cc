@@ -84,26 +84,39 @@ QSize TextRoom(const GridModel& m, const GridCell* cell, int r, int c) {
   return QSize(wraps ? 0 : width - 6, height - 2);
 }
 
+}  // namespace
+
 // The cell's font, made smaller when its line would not fit the row: a font height is the
 // height of the character cell, so the text stays whole in short rows. A text set larger
 // than the grid's own font also narrows to its column, down to that font; text at the
 // grid's font wider than its column shows elided.
-QFont FittedFont(const GridModel& m, const GridCell* cell, int r, int c) {
-  const QFont font = MakeFont(ToUiFont(cell && cell->has_font ? cell->font : m.default_font()));
+QFont GridTable::FittedFont(const GridModel& m, const GridCell* cell, int r, int c) const {
+  const GridFont& font = cell && cell->has_font ? cell->font : m.default_font();
+  const QFont& made = FontOf(font, 0);
   const int smallest = std::max(1, std::abs(m.default_font().height));
-  return FitFont(font, Q(m.CellText(r, c)), TextRoom(m, cell, r, c), smallest);
+  const QFont fitted = FitFont(made, Q(m.TextAt(r, c)), TextRoom(m, cell, r, c), smallest);
+  return fitted.pixelSize() == made.pixelSize() ? made : FontOf(font, fitted.pixelSize());
+}
+
+// Fonts are made once per cell font and size: a font used before keeps what Qt found for it
+// (its face, its metrics), which the many cells of one font then share.
+const QFont& GridTable::FontOf(const GridFont& font, int pixel_size) const {
+  FontKey key{font.face, font.height, font.weight, font.italic, font.underline, pixel_size};
+  auto found = fonts_.find(key);
+  if (found != fonts_.end()) return found->second;
+  QFont made = MakeFont(ToUiFont(font));
+  if (pixel_size > 0) made.setPixelSize(pixel_size);
+  return fonts_.emplace(std::move(key), made).first->second;
 }
 
 // The cell's whole text, when it is too wide to show whole (as a tooltip); nothing else.
-QVariant ElidedText(const GridModel& m, const GridCell* cell, int r, int c) {
-  const QString text = Q(m.CellText(r, c));
+QVariant GridTable::ElidedText(const GridModel& m, const GridCell* cell, int r, int c) const {
+  const QString text = Q(m.TextAt(r, c));
   const QSize room = TextRoom(m, cell, r, c);
   if (text.isEmpty() || room.width() <= 0) return {};
   const QFontMetrics metrics(FittedFont(m, cell, r, c));
   return metrics.horizontalAdvance(text) > room.width() ? QVariant(text) : QVariant();
 }
-
-}  // namespace
 
 QVariant GridTable::data(const QModelIndex& index, int role) const {
   const GridModel* m = grid();

@@ -3,7 +3,11 @@
 // cell). Edits go to ui::user, never into the GridModel directly.
 #include <QAbstractTableModel>
 #include <QColor>
+#include <QFont>
 #include <functional>
+#include <map>
+#include <string>
+#include <tuple>
 
 #include "common/grid/grid_model.h"
 #include "common/ui/ui.h"
@@ -42,6 +46,13 @@ class GridTable : public QAbstractTableModel {
   const GridModel* grid() const { return unit_.grid.get(); }
 
  private:
+  QFont FittedFont(const GridModel& m, const GridCell* cell, int r, int c) const;
+  QVariant ElidedText(const GridModel& m, const GridCell* cell, int r, int c) const;
+  // The Qt font of the cell font (at pixel_size, when not 0), made once.
+  const QFont& FontOf(const GridFont& font, int pixel_size) const;
+
+  using FontKey = std::tuple<std::string, int, int, bool, bool, int>;
+  mutable std::map<FontKey, QFont> fonts_;
   WindowView* view_;
   ui::Unit& unit_;
   int rows_ = 0, cols_ = 0;  // the size the view knows
