@@ -124,11 +124,21 @@ class PosixEnvImpl : public Env {
     ::closedir(dir);
     return true;
   }
+  bool MakePrivateDirectory(const std::string& path) override {
+    if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) return false;
+    struct stat st;
+    return ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() &&
+           (st.st_mode & 0777) == 0700;
+  }
 };
 
 Env* g_env = nullptr;
 
 }  // namespace
+
+bool Env::MakePrivateDirectory(const std::string& path) {
+  return PosixEnv()->MakePrivateDirectory(path);
+}
 
 Env* PosixEnv() {
   static PosixEnvImpl env;

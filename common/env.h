@@ -46,6 +46,10 @@ class Env {
   virtual bool ListDirectory(const std::string& path, std::vector<std::string>* names) {
     return false;
   }
+  // Makes path a folder that only this user may enter (mode 0700) unless it is one already.
+  // False when path is anything else: a link, a file, another user's folder, or a folder
+  // others may enter. (The real file system's answer unless a test env gives another.)
+  virtual bool MakePrivateDirectory(const std::string& path);
   // Where the files are, as the running process sees it (common/env_process.cc answers for the
   // real process; a test env may answer otherwise).
   // The value of the environment variable name (HOME, TMPDIR, PATH); nullopt when unset.

@@ -69,6 +69,9 @@ bool WildcardExists(const std::string& folder, const std::string& pattern) {
   return false;
 }
 
+// The value of an environment variable, "" when unset.
+std::string Variable(const char* name) { return CurrentEnv()->Variable(name).value_or(""); }
+
 std::string WithTrailingSlash(std::string folder) {
   if (folder.empty() || folder.back() != '/') folder += '/';
   return folder;
@@ -127,10 +130,19 @@ bool WriteBinaryToFile(const std::string& path, const ByteSet& bytes) {
   return !path.empty() && WriteWholeFileAtomic(path, bytes);
 }
 
+// The temporary folder is the user's own, as on the desktop the programs come from: a shared
+// folder would let another user create or link the programs' fixed-name files first.
 std::string GetSpecialFolder(int kind) {
   if (kind != 11) return "";
-  const std::string tmp = CurrentEnv()->Variable("TMPDIR").value_or("");
-  return WithTrailingSlash(tmp.empty() ? "/tmp" : tmp);
+  const std::string runtime = Variable("XDG_RUNTIME_DIR");
+  if (!runtime.empty() && CurrentEnv()->MakePrivateDirectory(runtime + "/rentdesk"))
+    return runtime + "/rentdesk/";
+  std::string shared = Variable("TMPDIR");
+  if (shared.empty()) shared = "/tmp";
+  std::string user = Variable("USER");
+  if (user.find('/') != std::string::npos) user.clear();
+  const std::string own = WithTrailingSlash(shared) + "rentdesk" + (user.empty() ? "" : "-" + user);
+  return CurrentEnv()->MakePrivateDirectory(own) ? own + "/" : "";
 }
 
 std::string BrowseForFolder(const std::string& title, bool list_files) {

@@ -21,7 +21,10 @@ bool DeleteDiskFile(const std::string& path);
 // The whole file; empty when it cannot be read.
 ByteSet ReadFileToBinary(const std::string& path);
 bool WriteBinaryToFile(const std::string& path, const ByteSet& bytes);
-// Kind 11: the temporary folder with a trailing '/'; other kinds "".
+// Kind 11: this user's own temporary folder, with a trailing '/': "rentdesk" in the session's
+// runtime folder (XDG_RUNTIME_DIR), else "rentdesk-<USER>" in the shared one (TMPDIR, else
+// /tmp), made mode 0700 when missing; "" when neither is a folder of the user's own that no
+// one else may enter, and for other kinds.
 std::string GetSpecialFolder(int kind);
 // The folder dialog: the chosen path or "" when cancelled.
 std::string BrowseForFolder(const std::string& title, bool list_files = false);

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/env.h"
@@ -13,13 +14,21 @@ namespace {
 
 constexpr size_t kMostValueBytes = 10239;
 
-// The name without leading bytes 1..32 and trailing blanks, as it reads back from GBK (so a
-// character GBK lacks matches the '?' it was written as).
-std::string CleanName(const std::string& s) {
+// The text without leading bytes 1..32 and without the trailing blanks a line's name loses (a
+// carriage return stays, and makes the name one that is refused).
+std::string TrimArgument(const std::string& s) {
   size_t a = 0, b = s.size();
   while (a < b && s[a] >= 1 && s[a] <= 32) ++a;
-  while (b > a && (s[b - 1] == ' ' || s[b - 1] == '\t')) --b;
-  return FromGbk(ToGbk(s.substr(a, b - a)));
+  while (b > a && std::string_view(" \t\v\f").find(s[b - 1]) != std::string_view::npos) --b;
+  return s.substr(a, b - a);
+}
+
+// A section or key name as it reads back once written in GBK (so a character GBK lacks matches
+// the '?' it was written as). The second pass turns what the first could not read back (bytes
+// that are no GBK character) into the '?' they are then written as; blanks the passes bare at
+// the end go last. Paths are file names on disk and never pass through GBK.
+std::string CleanName(const std::string& s) {
+  return TrimArgument(FromGbk(ToGbk(FromGbk(ToGbk(TrimArgument(s))))));
 }
 
 bool HasLineBreak(const std::string& s) { return s.find_first_of("\r\n") != std::string::npos; }
@@ -33,12 +42,21 @@ bool Writable(const std::string& section, const std::optional<std::string>& key,
   return !(value && HasLineBreak(*value));
 }
 
-// The file's lines; false when it exists but cannot be read (it must not be replaced then).
-bool LoadLines(const std::string& path, std::vector<IniLine>* lines) {
+// The settings file at path, or nothing when the file is missing; false when it exists but
+// cannot be read (it must not be replaced then).
+bool LoadFile(const std::string& path, IniFile* file) {
   ByteSet bytes;
   if (!ReadWholeFile(path, &bytes)) return !CurrentEnv()->Exists(path);
-  *lines = ParseIniLines(std::string(bytes.begin(), bytes.end()));
+  *file = ParseIniFile(std::string(bytes.begin(), bytes.end()));
   return true;
+}
+
+// The value a key line holds, as the programs read it: at most kMostValueBytes GBK bytes.
+std::string ValueText(const IniLine& line, IniEncoding encoding) {
+  if (encoding == IniEncoding::kGbk) return FromGbk(line.value.substr(0, kMostValueBytes));
+  const std::string gbk = ToGbk(line.value);
+  if (gbk.size() <= kMostValueBytes && IsUtf8(line.value)) return line.value;
+  return FromGbk(gbk.substr(0, kMostValueBytes));
 }
 
 std::string LineEnding(const std::vector<IniLine>& lines) {
@@ -59,7 +77,7 @@ void InsertLine(std::vector<IniLine>* lines, int at, const std::string& raw) {
 // section's last non-blank line.
 void SetKey(std::vector<IniLine>* lines, const std::string& section, const std::string& key,
             const std::string& value) {
-  std::string raw = ToGbk(key) + "=" + ToGbk(value);
+  std::string raw = ToGbk(key) + "=" + QuoteIniValue(ToGbk(value));
   int s = FindIniSection(*lines, section);
   if (s < 0) {
     InsertLine(lines, static_cast<int>(lines->size()), "[" + ToGbk(section) + "]");
@@ -93,30 +111,32 @@ bool Remove(std::vector<IniLine>* lines, const std::string& section,
 
 std::string ReadIniItem(const std::string& path, const std::string& section, const std::string& key,
                         const std::string& def) {
-  std::string p = CleanName(path), s = CleanName(section), k = CleanName(key);
+  std::string p = TrimArgument(path), s = CleanName(section), k = CleanName(key);
   if (p.empty() || s.empty() || k.empty()) return "";
   ByteSet bytes;
   if (!ReadWholeFile(p, &bytes)) return def;
-  std::vector<IniLine> lines = ParseIniLines(std::string(bytes.begin(), bytes.end()));
-  int si = FindIniSection(lines, s);
-  int ki = si < 0 ? -1 : FindIniKey(lines, si + 1, IniSectionEnd(lines, si), k);
+  const IniFile file = ParseIniFile(std::string(bytes.begin(), bytes.end()));
+  int si = FindIniSection(file.lines, s);
+  int ki = si < 0 ? -1 : FindIniKey(file.lines, si + 1, IniSectionEnd(file.lines, si), k);
   if (ki < 0) return def;
-  return FromGbk(lines[ki].value.substr(0, kMostValueBytes));
+  return ValueText(file.lines[ki], file.encoding);
 }
 
 bool WriteIniItem(const std::string& path, const std::string& section,
                   const std::optional<std::string>& key, const std::optional<std::string>& value) {
-  std::string p = CleanName(path), s = CleanName(section);
+  std::string p = TrimArgument(path), s = CleanName(section);
   std::optional<std::string> k;
   if (key) k = CleanName(*key);
   if (p.empty() || s.empty() || (k && k->empty()) || !Writable(s, k, value)) return false;
-  std::vector<IniLine> lines;
-  if (!LoadLines(p, &lines)) return false;
+  IniFile file;
+  if (!LoadFile(p, &file)) return false;
+  std::vector<IniLine> lines = IniFileAsGbk(file).lines;
   if (k && value) {
     SetKey(&lines, s, *k, *value);
   } else if (!Remove(&lines, s, k)) {
     return true;  // nothing to delete: the file stays as it is
   }
   std::string bytes = JoinIniLines(lines);
+  // The file is only ever replaced whole, through the file seam's atomic replacement.
   return WriteWholeFileAtomic(p, ByteSet(bytes.begin(), bytes.end()));
 }

@@ -7,15 +7,21 @@
 
 namespace {
 
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
 
-// Blanks never occur inside a GBK character, so trimming them is safe on GBK bytes.
+// Blanks, '=', '"', '[' and ']' are ASCII, and ASCII bytes never occur inside a character
+// in UTF-8, nor as the first byte of a GBK character; the second byte of a GBK character is
+// 0x40 or above, so trimming blanks and quotes is safe on the bytes of either encoding.
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+
 std::string Trim(const std::string& s) {
   size_t a = 0, b = s.size();
-  while (a < b && IsSpace(s[a])) ++a;
-  while (b > a && IsSpace(s[b - 1])) --b;
+  while (a < b && IsBlank(s[a])) ++a;
+  while (b > a && IsBlank(s[b - 1])) --b;
   return s.substr(a, b - a);
 }
+
+bool IsQuoted(const std::string& s) { return s.size() >= 2 && s.front() == '"' && s.back() == '"'; }
 
 // The first ']' that is a character of its own, not the second byte of a GBK character.
 size_t FindClosingBracket(const std::string& s, size_t from) {
@@ -38,42 +44,75 @@ bool EqualIgnoringAsciiCase(const std::string& a, const std::string& b) {
   return true;
 }
 
-}  // namespace
+// Kind and name of a line, from its GBK bytes.
+void Classify(const std::string& gbk, IniLine* line) {
+  std::string t = Trim(gbk);
+  if (!t.empty() && t[0] == '[') {
+    line->kind = IniLine::kSection;
+    size_t close = FindClosingBracket(t, 1);
+    line->name = FromGbk(Trim(t.substr(1, (close == std::string::npos ? t.size() : close) - 1)));
+    return;
+  }
+  size_t eq = t.find('=');
+  if (eq == std::string::npos || Trim(t.substr(0, eq)).empty()) return;
+  line->kind = IniLine::kKey;
+  line->name = FromGbk(Trim(t.substr(0, eq)));
+}
 
-IniLine MakeIniLine(const std::string& raw, const std::string& ending) {
+// The value of a key line: what follows the first '=', trimmed, then unquoted.
+std::string ValueOf(const std::string& raw) {
+  std::string v = Trim(raw.substr(raw.find('=') + 1));
+  return IsQuoted(v) ? v.substr(1, v.size() - 2) : v;
+}
+
+IniLine MakeLine(const std::string& raw, const std::string& ending, IniEncoding encoding) {
   IniLine line;
   line.raw = raw;
   line.ending = ending;
-  std::string t = Trim(raw);
-  if (!t.empty() && t[0] == '[') {
-    line.kind = IniLine::kSection;
-    size_t close = FindClosingBracket(t, 1);
-    line.name = FromGbk(Trim(t.substr(1, (close == std::string::npos ? t.size() : close) - 1)));
-    return line;
-  }
-  size_t eq = t.find('=');  // '=' is never a byte of a GBK character
-  if (eq == std::string::npos || Trim(t.substr(0, eq)).empty()) return line;
-  line.kind = IniLine::kKey;
-  line.name = FromGbk(Trim(t.substr(0, eq)));
-  // The value is everything after the '=', blanks included: the programs write "key=value"
-  // and must read back exactly what they wrote (a stored "是 " is not "是", a password may
-  // begin with a blank).
-  line.value = raw.substr(raw.find('=') + 1);
+  Classify(encoding == IniEncoding::kGbk ? raw : ToGbk(raw), &line);
+  if (line.kind == IniLine::kKey) line.value = ValueOf(raw);
   return line;
 }
 
-std::vector<IniLine> ParseIniLines(const std::string& gbk) {
-  std::vector<IniLine> lines;
-  size_t from = 0;
-  while (from < gbk.size()) {
-    size_t nl = gbk.find('\n', from);
-    std::string raw = gbk.substr(from, nl == std::string::npos ? std::string::npos : nl - from);
+IniEncoding EncodingOf(const std::string& bytes) {
+  if (bytes.rfind(kUtf8Mark, 0) == 0) return IniEncoding::kUtf8;
+  bool ascii = true;
+  for (char c : bytes) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+  return !ascii && IsUtf8(bytes) ? IniEncoding::kUtf8 : IniEncoding::kGbk;
+}
+
+}  // namespace
+
+IniLine MakeIniLine(const std::string& raw, const std::string& ending) {
+  return MakeLine(raw, ending, IniEncoding::kGbk);
+}
+
+std::string QuoteIniValue(const std::string& gbk) {
+  const bool quote = !gbk.empty() && (IsBlank(gbk.front()) || IsBlank(gbk.back()) || IsQuoted(gbk));
+  return quote ? "\"" + gbk + "\"" : gbk;
+}
+
+IniFile ParseIniFile(const std::string& bytes) {
+  IniFile file;
+  file.encoding = EncodingOf(bytes);
+  const size_t start = bytes.rfind(kUtf8Mark, 0) == 0 ? sizeof kUtf8Mark - 1 : 0;
+  for (size_t from = start; from < bytes.size();) {
+    size_t nl = bytes.find('\n', from);
+    std::string raw = bytes.substr(from, nl == std::string::npos ? std::string::npos : nl - from);
     std::string ending = nl == std::string::npos ? "" : "\n";
     if (!ending.empty() && !raw.empty() && raw.back() == '\r') raw.pop_back(), ending = "\r\n";
-    lines.push_back(MakeIniLine(raw, ending));
-    from = nl == std::string::npos ? gbk.size() : nl + 1;
+    file.lines.push_back(MakeLine(raw, ending, file.encoding));
+    from = nl == std::string::npos ? bytes.size() : nl + 1;
   }
-  return lines;
+  return file;
+}
+
+IniFile IniFileAsGbk(const IniFile& file) {
+  if (file.encoding == IniEncoding::kGbk) return file;
+  IniFile gbk;
+  for (const IniLine& line : file.lines)
+    gbk.lines.push_back(MakeIniLine(ToGbk(line.raw), line.ending));
+  return gbk;
 }
 
 std::string JoinIniLines(const std::vector<IniLine>& lines) {

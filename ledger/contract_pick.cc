@@ -3,6 +3,7 @@
 #include "common/files.h"
 #include "common/grid/grid_ops.h"
 #include "common/message_box.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
 #include "ledger/contract_pick_dockets.h"
 #include "ledger/contract_window_grid.h"
@@ -45,16 +46,16 @@ int CursorContract() {
 // A contract that never had dockets is given the empty docket template.
 void SeedEmptyDockets() {
   Value dockets;
-  if (GetRecordCount() < 1 || !ReadFieldChecked(12, &dockets)) return;
+  if (GetRecordCount() < 1 || !ReadFieldChecked(kContractDockets.number, &dockets)) return;
   const ByteSet* bytes = std::get_if<ByteSet>(&dockets);
   if (bytes != nullptr && !bytes->empty()) return;
-  WriteField(12, ReadFileToBinary(RunPath(kDocketTemplateFile)));
+  WriteField(kContractDockets.number, ReadFileToBinary(RunPath(kDocketTemplateFile)));
 }
 
 // Opens the docket window that DocketMode asks for.
 void OpenDocketWindowForMode() {
-  if (DocketMode == 0) ui::LoadWindow(DocketEntryWindowDecl(), true);
-  if (DocketMode == 1) ui::LoadWindow(DocketEditWindowDecl(), true);
+  if (DocketMode == DocketModeValue::kEntry) ui::LoadWindow(DocketEntryWindowDecl(), true);
+  if (DocketMode == DocketModeValue::kEdit) ui::LoadWindow(DocketEditWindowDecl(), true);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "common/files.h"
 #include "common/message_box.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/text.h"
 #include "ledger/program_state.h"
@@ -17,9 +18,11 @@ bool WorkingFileIsTable() {
   return true;
 }
 
-// The working file's bytes when it is a readable table; false otherwise.
+// The working file's bytes when it is a readable table; false otherwise. While the working
+// table is open its file is one (every record is written before the count that makes it
+// count); a closed file is opened to see.
 bool ReadWorkingFile(ByteSet* bytes) {
-  if (!WorkingFileIsTable()) return false;
+  if (!SelectTable(kAlias) && !WorkingFileIsTable()) return false;
   *bytes = ReadFileToBinary(WorkingDocketFile());
   return !bytes->empty();
 }
@@ -33,8 +36,8 @@ const char* WorkingDocketAlias() { return kAlias; }
 bool OpenPickedContractDockets() {
   SelectTable("合同");
   GoToRecord(PickedContract.record);
-  PickedContract.name = ToText(ReadField(2));
-  const Value dockets = ReadField(12);
+  PickedContract.name = ToText(ReadField(kContractUnitName.number));
+  const Value dockets = ReadField(kContractDockets.number);
   const ByteSet* bytes = std::get_if<ByteSet>(&dockets);
   if (bytes == nullptr || !WriteBinaryToFile(WorkingDocketFile(), *bytes)) {
     ShowMessageBox("选择合同写出数据库失败");
@@ -47,13 +50,19 @@ bool OpenPickedContractDockets() {
   return true;
 }
 
-void DocketEntryWindow_OnDestroy() {
-  CloseTable(kAlias);
+bool StoreWorkingDockets() {
   ByteSet bytes;
   const bool readable = ReadWorkingFile(&bytes);
   SelectTable("合同");
   GoToRecord(PickedContract.record);
-  if (!readable || !WriteField(12, bytes)) ShowMessageBox("出租单录入数据库失败");
+  if (readable && WriteField(kContractDockets.number, bytes)) return true;
+  ShowMessageBox("出租单录入数据库失败");
+  return false;
+}
+
+void DocketEntryWindow_OnDestroy() {
+  CloseTable(kAlias);
+  StoreWorkingDockets();
 }
 
 void DocketEditWindow_OnDestroy() {

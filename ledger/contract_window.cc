@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "common/record_fields.h"
+#include "common/table/template_fields.h"
 #include "ledger/contract_window_grid.h"
 
 namespace {
@@ -11,17 +13,20 @@ using W = ContractWindow;
 using ui::Declare;
 using ui::InputMode;
 
+// The width of a text field of ContractRecord: the most its box takes.
+int ContractTextWidth(const char* field) { return TemplateTextWidth("合同.rdb", field); }
+
 // The form below the grid: three rows of label + box pairs, then the buttons.
 std::vector<ui::UnitDecl> FormUnits() {
   return {
       Declare(W::标签1, {8, 334, 56, 24}).Text("合同号"),
       Declare(W::编辑框1, {66, 330, 110, 26}).Mode(InputMode::kInteger),
       Declare(W::标签2, {190, 334, 96, 24}).Text("建筑单位名称"),
-      Declare(W::编辑框2, {288, 330, 220, 26}),
+      Declare(W::编辑框2, {288, 330, 220, 26}).TextBytes(ContractTextWidth(kContractUnitName.name)),
       Declare(W::标签3, {522, 334, 96, 24}).Text("合同开始日期"),
       Declare(W::日期框1, {620, 330, 150, 26}),
       Declare(W::标签9, {784, 334, 40, 24}).Text("备注"),
-      Declare(W::编辑框4, {826, 330, 200, 26}),
+      Declare(W::编辑框4, {826, 330, 200, 26}).TextBytes(ContractTextWidth(kContractRemark.name)),
       Declare(W::标签5, {8, 374, 80, 24}).Text("钢管日租金"),
       Declare(W::编辑框5, {90, 370, 150, 26}).Mode(InputMode::kDecimal),
       Declare(W::标签8, {264, 374, 80, 24}).Text("扣件日租金"),

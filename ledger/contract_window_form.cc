@@ -5,6 +5,7 @@
 
 #include "common/dates.h"
 #include "common/message_box.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/text.h"
 #include "ledger/contract_window.h"
@@ -30,7 +31,8 @@ std::vector<Value> FormValues() {
   };
 }
 
-Value Field(const char* name) { return ReadField(std::string(name)); }
+// Fields are read here by name.
+Value Field(const RecordField& field) { return ReadField(field.name); }
 
 }  // namespace
 
@@ -43,16 +45,16 @@ void EnableContractForm(bool enabled) {
 }
 
 void ShowContractRecord() {
-  ui::SetText(W::编辑框1, ToText(Field("合同号")));
-  ui::SetDate(W::日期框1, ToDateTime(Field("合同开始日期")));
-  ui::SetText(W::编辑框3, ToText(Field("差螺丝赔偿单价")));
-  ui::SetText(W::编辑框2, ToText(Field("建筑单位名称")));
-  ui::SetText(W::编辑框4, ToText(Field("备注")));
-  ui::SetText(W::编辑框5, ToText(Field("钢管租金")));
-  ui::SetText(W::编辑框6, ToText(Field("扣件租金")));
-  ui::SetText(W::编辑框7, ToText(Field("顶托租金")));
-  ui::SetText(W::编辑框8, ToText(Field("工字钢租金")));
-  ui::SetText(W::编辑框9, ToText(Field("扣件洗油费")));
+  ui::SetText(W::编辑框1, ToText(Field(kContractNumber)));
+  ui::SetDate(W::日期框1, ToDateTime(Field(kContractStartDate)));
+  ui::SetText(W::编辑框3, ToText(Field(kContractMissingScrewPrice)));
+  ui::SetText(W::编辑框2, ToText(Field(kContractUnitName)));
+  ui::SetText(W::编辑框4, ToText(Field(kContractRemark)));
+  ui::SetText(W::编辑框5, ToText(Field(kContractPipeRent)));
+  ui::SetText(W::编辑框6, ToText(Field(kContractFastenerRent)));
+  ui::SetText(W::编辑框7, ToText(Field(kContractJackBaseRent)));
+  ui::SetText(W::编辑框8, ToText(Field(kContractIBeamRent)));
+  ui::SetText(W::编辑框9, ToText(Field(kContractWashPrice)));
 }
 
 void AddContractRecord() {

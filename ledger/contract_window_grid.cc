@@ -7,6 +7,8 @@
 #include "common/dates.h"
 #include "common/grid/grid_model.h"
 #include "common/grid/grid_ops.h"
+#include "common/quantities.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/text.h"
 
@@ -26,14 +28,16 @@ constexpr std::array<const char*, 11> kHeaders = {"序号",
 
 // Writes record i (the current record) into grid row i.
 void WriteContractRow(ui::GridRef grid, int i) {
-  SetGridCellData(grid, i, 0, 1, ToText(i));
-  SetGridCellData(grid, i, 1, 1, ReadField(std::string("合同号")));
-  SetGridCellData(grid, i, 2, 1, ReadField(std::string("建筑单位名称")));
-  SetGridCellData(grid, i, 3, 1, ToText(GetDatePart(ToDateTime(ReadField(3)))));
-  SetGridCellData(grid, i, 4, 1, ToText(ReadField(4)));
-  for (int field = 5; field <= 8; ++field) SetGridCellData(grid, i, field, 1, ReadField(field));
-  SetGridCellData(grid, i, 9, 1, ReadField(10));
-  SetGridCellData(grid, i, 10, 1, ReadField(9));
+  SetGridCellData(grid, i, 0, kCellContent, ToText(i));
+  SetGridCellData(grid, i, 1, kCellContent, ReadField(kContractNumber.name));
+  SetGridCellData(grid, i, 2, kCellContent, ReadField(kContractUnitName.name));
+  const DateTime start = ToDateTime(ReadField(kContractStartDate.number));
+  SetGridCellData(grid, i, 3, kCellContent, ToText(GetDatePart(start)));
+  SetGridCellData(grid, i, 4, kCellContent, ToText(ReadField(kContractMissingScrewPrice.number)));
+  for (int m = 0; m < kMaterialCount; ++m)
+    SetGridCellData(grid, i, 5 + m, kCellContent, ReadField(kContractRents[m].number));
+  SetGridCellData(grid, i, 9, kCellContent, ReadField(kContractWashPrice.number));
+  SetGridCellData(grid, i, 10, kCellContent, ReadField(kContractRemark.number));
 }
 
 // What the last fill left in a grid: the grid's model and the records it shows. An append
@@ -60,7 +64,7 @@ void FillContractGrid(ui::GridRef grid) {
   SetGridRowCount(grid, GetRecordCount() + 1);
   SetGridColumnCount(grid, GetFieldCount());
   for (int c = 0; c < static_cast<int>(kHeaders.size()); ++c) {
-    SetGridCellData(grid, 0, c, 1, std::string(kHeaders[c]));
+    SetGridCellData(grid, 0, c, kCellContent, std::string(kHeaders[c]));
   }
   const int n = GetRecordCount();
   for (int i = 1; i <= n; ++i) {
@@ -92,9 +96,9 @@ int FindFreeContractSerial() {
   std::vector<bool> used(n + 2, false);
   for (int i = 1; i <= n; ++i) {
     GoToRecord(i);
-    const double v = ToNumber(ReadField(11));
+    const double v = ToNumber(ReadField(kContractSerial.number));
     const double whole = std::round(v);
-    if (std::fabs(v - whole) <= 1e-7 && whole >= 1 && whole <= n + 1) {
+    if (std::fabs(v - whole) <= kTolerance && whole >= 1 && whole <= n + 1) {
       used[static_cast<size_t>(whole)] = true;
     }
   }

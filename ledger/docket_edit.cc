@@ -5,7 +5,9 @@
 #include "common/files.h"
 #include "common/grid/grid_ops.h"
 #include "common/message_box.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
+#include "common/table/template_fields.h"
 #include "ledger/contract_pick_dockets.h"
 #include "ledger/program_state.h"
 
@@ -20,7 +22,9 @@ ui::WindowDecl MakeDocketEditWindowDecl() {
   d.caption = "单据修改";
   d.rect = {0, 0, 1044, 574};
   d.units = {
-      Declare(W::高级表格1, {6, 6, 1024, 480}),
+      Declare(W::高级表格1, {6, 6, 1024, 480})
+          .CellTextBytes(1, kRemarkColumn, -1, kRemarkColumn,
+                         TemplateTextWidth(kDocketTemplateFile, kDocketRemark.name)),
       Declare(W::按钮1, {40, 496, 160, 36}).Text("确定修改并保存"),
       Declare(W::按钮2, {240, 496, 160, 36}).Text("删除本条单据"),
       Declare(W::按钮3, {440, 496, 160, 36}).Text("关闭退出"),

@@ -24,6 +24,7 @@ inline constexpr int kDocketEditColumns = 10;
 inline constexpr int kDirectionColumn = 3;
 inline constexpr int kFirstQuantityColumn = 4;
 inline constexpr int kLastQuantityColumn = 7;
+inline constexpr int kRemarkColumn = 9;
 
 // The alias the sorted copy is open under while the window lives.
 const char* SortedDocketAlias();

@@ -5,6 +5,8 @@
 #include "common/dates.h"
 #include "common/files.h"
 #include "common/grid/grid_ops.h"
+#include "common/quantities.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/text.h"
 #include "ledger/docket_edit.h"
@@ -13,7 +15,6 @@ namespace {
 
 using W = DocketEditWindow;
 
-constexpr double kTolerance = 1e-7;
 constexpr const char* kOut = "出库";
 constexpr const char* kReturn = "入库";
 
@@ -27,7 +28,9 @@ constexpr std::array<int, kDocketEditColumns> kWidths = {50,  80,  130, 80, 100,
 
 std::string Cell(int row, int col) { return GetGridCellData(W::高级表格1, row, col); }
 
-void SetCell(int row, int col, const Value& v) { SetGridCellData(W::高级表格1, row, col, 1, v); }
+void SetCell(int row, int col, const Value& v) {
+  SetGridCellData(W::高级表格1, row, col, kCellContent, v);
+}
 
 bool IsQuantityColumn(int col) { return col >= kFirstQuantityColumn && col <= kLastQuantityColumn; }
 
@@ -42,15 +45,18 @@ void SetColumnKinds() {
   AddGridChoiceItem(W::高级表格1, kDirectionColumn, kReturn);
 }
 
-// Row i from the current record: the fields with their own types, the date as text.
+// Row i from the current record, column n showing field n: the fields with their own types,
+// the date as text.
 void WriteDocketRow(int row) {
   SetCell(row, 0, row);
-  SetCell(row, 1, ReadField(1));
-  SetCell(row, 2, ToText(GetDatePart(ToDateTime(ReadField(2)))));
-  const Value out = ReadField(3);
+  SetCell(row, kDocketNumber.number, ReadField(kDocketNumber.number));
+  const DateTime date = ToDateTime(ReadField(kDocketDate.number));
+  SetCell(row, kDocketDate.number, ToText(GetDatePart(date)));
+  const Value out = ReadField(kDocketDirection.number);
   const bool* is_out = std::get_if<bool>(&out);
   SetCell(row, kDirectionColumn, std::string(is_out != nullptr && *is_out ? kOut : kReturn));
-  for (int field = 4; field <= 9; ++field) SetCell(row, field, ReadField(field));
+  for (int field = kDocketPipeQuantity.number; field <= kDocketRemark.number; ++field)
+    SetCell(row, field, ReadField(field));
 }
 
 // Negates the cell when it holds a quantity above the tolerance, keeping the text as typed.
@@ -71,7 +77,7 @@ void UnnegateNegative(int row, int col) {
 // contract's dockets can be taken for this one's.
 void LoadSortedDocketsIntoGrid() {
   DeleteDiskFile(SortedDocketFile());
-  SortTableToFile(SortedDocketFile(), {"日期"}, {true});
+  SortTableToFile(SortedDocketFile(), {kDocketDate.name}, {true});
   OpenTable(SortedDocketFile(), SortedDocketAlias());
   const int records = GetRecordCount();
   SetGridRowCount(W::高级表格1, records + 1);

@@ -9,6 +9,8 @@
 #include "common/grid/grid_model.h"
 #include "common/grid/grid_ops.h"
 #include "common/message_box.h"
+#include "common/quantities.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/text.h"
 #include "ledger/contract_pick_dockets.h"
@@ -19,15 +21,11 @@ namespace {
 
 using W = DocketEditWindow;
 
-constexpr double kTolerance = 1e-7;
-constexpr int kMaterials = kLastQuantityColumn - kFirstQuantityColumn + 1;
-constexpr int kDocketsField = 12;  // the contract's 数据
-
 struct NegativeBalanceText {
   const char* prefix;
   const char* suffix;
 };
-constexpr std::array<NegativeBalanceText, kMaterials> kNegativeBalance = {{
+constexpr std::array<NegativeBalanceText, kMaterialCount> kNegativeBalance = {{
     {"钢管入库数量比出库数量多了", "米， 你确定要保存吗？这样会产生负租金。"},
     {"扣件入库数量比出库数量多了", "套， 你确定要保存吗？这样会产生负租金。"},
     {"顶托入库数量比出库数量多了", "个， 你确定要保存吗？这样会产生负租金。"},
@@ -44,19 +42,19 @@ const std::string& Cell(int row, int col) {
 double CellNumber(int row, int col) { return ToNumber(Cell(row, col)); }
 
 // The final on-rent balance per material over every docket the grid shows.
-std::array<double, kMaterials> FinalBalances() {
-  std::array<double, kMaterials> sum{};
+std::array<double, kMaterialCount> FinalBalances() {
+  std::array<double, kMaterialCount> sum{};
   const int dockets = GetGridRowCount(W::高级表格1) - 1;
   for (int row = 1; row <= dockets; ++row) {
-    for (int m = 0; m < kMaterials; ++m) sum[m] += CellNumber(row, kFirstQuantityColumn + m);
+    for (int m = 0; m < kMaterialCount; ++m) sum[m] += CellNumber(row, kFirstQuantityColumn + m);
   }
   return sum;
 }
 
 // Asks about each material whose balance is negative; false when the clerk cancels.
 bool ConfirmNegativeBalances() {
-  const std::array<double, kMaterials> sum = FinalBalances();
-  for (int m = 0; m < kMaterials; ++m) {
+  const std::array<double, kMaterialCount> sum = FinalBalances();
+  for (int m = 0; m < kMaterialCount; ++m) {
     if (sum[m] >= -kTolerance) continue;
     const auto& t = kNegativeBalance[m];
     const std::string text = t.prefix + ToText(AbsoluteValue(sum[m])) + t.suffix;
@@ -88,7 +86,7 @@ bool StoreSortedCopy() {
   const bool readable = !bytes.empty() && SortedCopyIsTable();
   SelectTable("合同");
   GoToRecord(PickedContract.record);
-  return readable && WriteField(kDocketsField, bytes);
+  return readable && WriteField(kContractDockets.number, bytes);
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include "common/grid/grid_ops.h"
 #include "common/message_box.h"
 #include "common/programs.h"
+#include "common/record_fields.h"
+#include "common/table/template_fields.h"
 #include "ledger/contract_pick_dockets.h"
 #include "ledger/program_state.h"
 
@@ -16,6 +18,7 @@ using W = DocketEntryWindow;
 using ui::Declare;
 
 constexpr int kGridRows = 7;
+constexpr int kRemarkRow = 6;
 constexpr int kGridColumns = 2;
 
 // The units above the tab share one row, so that the whole quantity grid stays visible in the
@@ -38,7 +41,10 @@ std::vector<ui::UnitDecl> TabUnits() {
   const char* tab = W::选择夹1.name;
   return {
       Declare(W::选择夹1, {8, 60, 598, 564}).Items({"合计录入", "码单录入"}),
-      Declare(W::高级表格1, {4, 4, 400, 172}).OnPage(tab, 0),
+      Declare(W::高级表格1, {4, 4, 400, 172})
+          .OnPage(tab, 0)
+          .CellTextBytes(kRemarkRow, 1, kRemarkRow, 1,
+                         TemplateTextWidth(kDocketTemplateFile, kDocketRemark.name)),
       Declare(W::按钮2, {420, 6, 160, 36}).Text("打开tallybench").OnPage(tab, 0),
       Declare(W::按钮3, {420, 50, 160, 36}).Text("打开计算器").OnPage(tab, 0),
       Declare(W::按钮4, {420, 94, 160, 36}).Text("关闭").OnPage(tab, 0),
@@ -76,9 +82,9 @@ void WriteGridLabels() {
   SetGridRowCount(W::高级表格1, kGridRows);
   SetGridColumnCount(W::高级表格1, kGridColumns);
   for (int r = 0; r < kGridRows; ++r) {
-    SetGridCellData(W::高级表格1, r, 0, 1, std::string(kGridLabels[r * 2]));
+    SetGridCellData(W::高级表格1, r, 0, kCellContent, std::string(kGridLabels[r * 2]));
   }
-  SetGridCellData(W::高级表格1, 0, 1, 1, std::string(kGridLabels[1]));
+  SetGridCellData(W::高级表格1, 0, 1, kCellContent, std::string(kGridLabels[1]));
   // The label column fits "扣件差螺丝（套）"; the value column takes the rest of the grid.
   SetGridColumnWidth(W::高级表格1, 0, 130);
   SetGridColumnWidth(W::高级表格1, 1, 200);

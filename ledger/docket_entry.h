@@ -32,5 +32,6 @@ void DocketEntryWindow_OnStartTallybenchClick();
 void DocketEntryWindow_OnCalculatorClick();
 void DocketEntryWindow_OnCloseClick();
 // Stores the docket the window shows (return quantities negated) unless its quantities add
-// up to zero; reports "添加成功" and clears the value column, or "添加失败".
+// up to zero, and the working table into the picked contract; reports "添加成功" and clears the
+// value column, or "添加失败".
 void AddDocketRecord();

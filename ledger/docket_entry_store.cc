@@ -7,6 +7,8 @@
 #include "common/dates.h"
 #include "common/grid/grid_ops.h"
 #include "common/message_box.h"
+#include "common/quantities.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/text.h"
 #include "ledger/contract_pick_dockets.h"
@@ -16,9 +18,7 @@ namespace {
 
 using W = DocketEntryWindow;
 
-constexpr double kTolerance = 1e-7;
-constexpr int kMaterials = 4;  // pipe, fastener, jack base, I-beam: grid rows 1-4, fields 4-7
-constexpr int kValueColumn = 1;
+constexpr int kValueColumn = 1;      // the materials are rows 1-4
 constexpr int kLastQuantityRow = 5;  // row 5: missing screws
 constexpr int kRemarkRow = 6;
 
@@ -26,7 +26,7 @@ struct OverReturnText {
   const char* prefix;
   const char* suffix;
 };
-constexpr std::array<OverReturnText, kMaterials> kOverReturn = {{
+constexpr std::array<OverReturnText, kMaterialCount> kOverReturn = {{
     {"钢管入库数量比出库数量多了", "米， 你确定要录入吗？这样会产生负租金。"},
     {"扣件入库数量比出库数量多了", "套， 你确定要录入吗？这样会产生负租金。"},
     {"顶托入库数量比出库数量多了", "个， 你确定要录入吗？这样会产生负租金。"},
@@ -36,20 +36,21 @@ constexpr std::array<OverReturnText, kMaterials> kOverReturn = {{
 double CellNumber(int row) { return ToNumber(GetGridCellData(W::高级表格1, row, kValueColumn)); }
 
 // What is still out on the contract per material: the signed sums over the working table.
-std::array<double, kMaterials> OnRentBalances() {
-  std::array<double, kMaterials> balance{};
+std::array<double, kMaterialCount> OnRentBalances() {
+  std::array<double, kMaterialCount> balance{};
   SelectTable(WorkingDocketAlias());
   const int n = GetRecordCount();
   for (int i = 1; i <= n; ++i) {
     GoToRecord(i);
-    for (int m = 0; m < kMaterials; ++m) balance[m] += ToNumber(ReadField(4 + m));
+    for (int m = 0; m < kMaterialCount; ++m)
+      balance[m] += ToNumber(ReadField(kDocketQuantities[m].number));
   }
   return balance;
 }
 
 // Asks about every material the return would take below zero; false when the clerk cancels.
-bool ConfirmOverReturns(const std::array<double, kMaterials>& balance) {
-  for (int m = 0; m < kMaterials; ++m) {
+bool ConfirmOverReturns(const std::array<double, kMaterialCount>& balance) {
+  for (int m = 0; m < kMaterialCount; ++m) {
     const double q = CellNumber(m + 1);
     if (balance[m] - q >= -kTolerance) continue;
     const std::string text = kOverReturn[m].prefix + ToText(q - balance[m]) + kOverReturn[m].suffix;
@@ -65,7 +66,7 @@ double SignQuantities(bool out) {
     const double q = CellNumber(row);
     total += q;
     if (!out && q > kTolerance) {
-      SetGridCellData(W::高级表格1, row, kValueColumn, 1, "-" + ToText(q));
+      SetGridCellData(W::高级表格1, row, kValueColumn, kCellContent, "-" + ToText(q));
     }
   }
   return total;
@@ -83,7 +84,7 @@ std::vector<Value> DocketValues(bool out) {
 }  // namespace
 
 void DocketEntryWindow_OnEnterClick() {
-  const std::array<double, kMaterials> balance = OnRentBalances();
+  const std::array<double, kMaterialCount> balance = OnRentBalances();
   if (ui::GetChecked(W::单选框2) && !ConfirmOverReturns(balance)) return;
   AddDocketRecord();
 }
@@ -95,6 +96,10 @@ void AddDocketRecord() {
     ShowMessageBox("添加失败");
     return;
   }
+  // The docket is in the contract before the clerk is told: a crash while the window is still
+  // open loses none that was acknowledged.
+  StoreWorkingDockets();
+  SelectTable(WorkingDocketAlias());
   ShowMessageBox("添加成功");
   ClearGridCells(W::高级表格1, 1, kValueColumn, kRemarkRow, kValueColumn);
 }

@@ -31,6 +31,9 @@ inline constexpr ui::MenuItemRef 关于{kName, "关于"};
 const ui::WindowDecl& Decl();
 }  // namespace MainWindow
 
+// Before any window: false, after a message naming the missing file, when 合同.rdb or 合同.rdt
+// is missing while the other holds contracts' dockets; the program then ends touching nothing.
+bool ContractFilesMayBeCompleted();
 // Start-up: the login, the company name, the missing table files, the contract table.
 void MainWindow_OnCreated();
 // Backup at exit: the contract table's two files into a folder named by the time.

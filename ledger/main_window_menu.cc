@@ -11,8 +11,8 @@ namespace {
 // The About box's text: the program's name and version.
 constexpr const char* kAboutText = "墨川租赁软件 rentdesk 版本 1.0";
 
-// The contract pick, leading to docket entry (mode 0) or docket editing (mode 1).
-void PickContractFor(int mode) {
+// The contract pick, leading to docket entry or docket editing.
+void PickContractFor(DocketModeValue mode) {
   DocketMode = mode;
   OpenContractPickWindow();
 }
@@ -21,8 +21,8 @@ void PickContractFor(int mode) {
 void MainWindow_OnMenuAddContract() { OpenContractWindow(); }
 void MainWindow_OnMenuEditContract() { OpenContractWindow(); }
 void MainWindow_OnMenuExit() { ui::DestroyWindowUnit(MainWindow::kWindow); }
-void MainWindow_OnMenuDocketEntry() { PickContractFor(0); }
-void MainWindow_OnMenuDocketEdit() { PickContractFor(1); }
+void MainWindow_OnMenuDocketEntry() { PickContractFor(DocketModeValue::kEntry); }
+void MainWindow_OnMenuDocketEdit() { PickContractFor(DocketModeValue::kEdit); }
 void MainWindow_OnMenuUserSettings() { OpenSettingsWindow(); }
 void MainWindow_OnMenuBackup() { OpenBackupWindow(); }
 void MainWindow_OnMenuTutorial() { OpenWebPage(TutorialPageAddress()); }
@@ -31,6 +31,6 @@ void MainWindow_OnMenuAbout() { ShowMessageBox(kAboutText, kMbIconInformation); 
 
 void MainWindow_OnContractButtonClick() { MainWindow_OnMenuAddContract(); }
 void MainWindow_OnDocketEntryButtonClick() { MainWindow_OnMenuDocketEntry(); }
-void MainWindow_OnDocketEditButtonClick() { PickContractFor(1); }
+void MainWindow_OnDocketEditButtonClick() { PickContractFor(DocketModeValue::kEdit); }
 void MainWindow_OnSettlementButtonClick() { OpenSettlementWindow(); }
 void MainWindow_OnSettlementLabelMouseDown() { OpenSettlementWindow(); }

@@ -18,6 +18,7 @@ void RegisterExitCleanUp() {
 int ProgramEntry() {
   ui::SetBackend(&CurrentPlatform().Windows());
   RegisterExitCleanUp();
+  if (!ContractFilesMayBeCompleted()) return 1;
   ui::LoadStartWindow(MainWindow::Decl());
   ui::RunMessageLoop();
   ReleaseGlobalsAtExit();

@@ -1,6 +1,6 @@
 #include "ledger/program_state.h"
 
-int DocketMode = 0;
+DocketModeValue DocketMode = DocketModeValue::kEntry;
 PickedContractValue PickedContract;
 int ContractAddMode = 0;
 int EditedContractRecord = 0;

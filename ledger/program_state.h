@@ -6,8 +6,9 @@
 
 #include "common/program_texts.h"
 
-// 0 = the contract pick leads to docket entry, 1 = to docket editing.
-extern int DocketMode;
+// Where the contract pick leads: to docket entry or to docket editing.
+enum class DocketModeValue : int { kEntry = 0, kEdit = 1 };
+extern DocketModeValue DocketMode;
 
 // The contract picked for its dockets: its record number in the contract table (the pick
 // grid's cursor row; -1 when none) and its construction-unit name.

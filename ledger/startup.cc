@@ -30,6 +30,13 @@ void OpenContractTable() {
 
 }  // namespace
 
+bool ContractFilesMayBeCompleted() {
+  const std::string missing = MissingHalfOfTablePair(RunPath("合同.rdb"), RunPath("合同.rdt"));
+  if (missing.empty()) return true;
+  ShowMessageBox(MissingTableFileText(missing));
+  return false;
+}
+
 void MainWindow_OnCreated() {
   ui::LoadWindow(LoginWindow::Decl(), true);
   CompanyName = ReadIniItem(SettingsFilePath(), "用户设置", "单位名称");

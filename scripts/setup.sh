@@ -7,7 +7,7 @@ mode=${1:-release}
 
 packages=(build-essential cmake pkg-config qt6-base-dev libqt6opengl6-dev libgl-dev
   libjpeg62-turbo-dev googletest libgtest-dev libgmock-dev libbenchmark-dev libsqlite3-dev
-  clang libclang-rt-14-dev fonts-noto-cjk fonts-wqy-zenhei xdg-utils)
+  clang libclang-rt-14-dev fonts-noto-cjk fonts-wqy-zenhei xdg-utils qt6-translations-l10n)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -12,13 +12,13 @@ constexpr const char* kHeaders[kStatementColumns] = {
     "起租日期", "结止日期", "天数",     "单位租金", "金额（元）"};
 }  // namespace
 
-void BuildCumulativeStatementHeader() {
+void BuildCumulativeStatementHeader(StatementBuilder* b) {
   SetGridColumnCount(kGrid, kStatementColumns);
   JoinRow(0, 0, 4);
   JoinRow(0, 5, 9);
   PutText(0, 0, "承租单位：");
   PutText(0, 5, "结算日期：");
-  StatementRow = 0;
+  b->StatementRow = 0;
   SetGridPrintOption(kGrid, 1, 80);
   SetGridColumnWidth(kGrid, 1, 60);
   SetGridColumnWidth(kGrid, 2, 90);
@@ -28,5 +28,5 @@ void BuildCumulativeStatementHeader() {
   SetGridColumnWidth(kGrid, 7, 60);
   SetGridColumnWidth(kGrid, 8, 100);
   SetGridColumnWidth(kGrid, 9, 100);
-  StatementRow = StatementRow + 1;
+  b->StatementRow = b->StatementRow + 1;
 }

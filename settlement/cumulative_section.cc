@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "common/dates.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/text.h"
 #include "settlement/cumulative_statement.h"
@@ -14,19 +15,16 @@
 namespace {
 
 struct Member {
-  int kind;   // index into the rates and balances
-  int field;  // the docket's quantity field
+  int kind;  // index into the rates and balances
   const char* label;
   const char* unit;
   const char* subtotal_label;
 };
 
-constexpr Member kPipe = {0, 4, "钢 管", "米", "钢 管 小 计"};
-constexpr Member kFastener = {1, 5, "扣 件", "套", "扣 件 小 计"};
-constexpr Member kJackBase = {2, 6, "顶 托", "套", "顶 托 小 计"};
-constexpr Member kIBeam = {3, 7, "工字钢", "米", "工字钢 小 计"};
-
-constexpr int kDateField = 2;
+constexpr Member kPipe = {0, "钢 管", "米", "钢 管 小 计"};
+constexpr Member kFastener = {1, "扣 件", "套", "扣 件 小 计"};
+constexpr Member kJackBase = {2, "顶 托", "套", "顶 托 小 计"};
+constexpr Member kIBeam = {3, "工字钢", "米", "工字钢 小 计"};
 
 struct Section {
   int row = 0;
@@ -35,83 +33,83 @@ struct Section {
 };
 
 // Starts a row: label, unit, direction and rent.
-int StartRow(const Member& m, bool out, Section* s) {
+int StartRow(const Member& m, const StatementBuilder& b, bool out, Section* s) {
   const int row = ++s->row;
   PutText(row, 0, m.label);
   PutText(row, 1, m.unit);
   PutText(row, 2, out ? "出库" : "入库");
-  PutCell(row, 8, ContractRates.rent[m.kind]);
+  PutCell(row, 8, b.ContractRates.rent[m.kind]);
   ++s->n;
   return row;
 }
 
-void WriteBroughtForward(const Member& m, Section* s) {
-  const double b = BalancesBeforePeriod[m.kind];
-  if (!(b > kTolerance)) return;
-  const int row = StartRow(m, true, s);
+void WriteBroughtForward(const Member& m, const StatementBuilder& b, Section* s) {
+  const double balance = b.BalancesBeforePeriod[m.kind];
+  if (!(balance > kTolerance)) return;
+  const int row = StartRow(m, b, true, s);
   PutText(row, 3, "之前合计");
-  s->on_rent += b;
+  s->on_rent += balance;
   PutText(row, 4, ToText(s->on_rent));
   PutText(row, 5, ToText(SettlementStartDate()));
 }
 
 // The current docket's row, when it moves the material.
-void WriteMovement(const Member& m, DateTime date, Section* s) {
-  const Value field = ReadField(m.field);
+void WriteMovement(const Member& m, const StatementBuilder& b, DateTime date, Section* s) {
+  const Value field = ReadField(kDocketQuantities[m.kind].number);
   const double q = ToNumber(field);
   if (std::fabs(q) <= kTolerance) return;
-  const int row = StartRow(m, DocketIsOut(), s);
+  const int row = StartRow(m, b, DocketIsOut(), s);
   PutText(row, 3, ToText(field));
   s->on_rent += q;
   PutText(row, 4, ToText(RoundNumber(s->on_rent, 2)));
   PutText(row, 5, ToText(date));
 }
 
-void WriteRows(const Member& m, Section* s) {
-  WriteBroughtForward(m, s);
+void WriteRows(const Member& m, const StatementBuilder& b, Section* s) {
+  WriteBroughtForward(m, b, s);
   const int n = GetRecordCount();
   for (int i = 1; i <= n; ++i) {
     GoToRecord(i);
-    const DateTime date = ToDateTime(ReadField(kDateField));
-    if (InSettlementPeriod(date)) WriteMovement(m, date, s);
+    const DateTime date = ToDateTime(ReadField(kDocketDate.number));
+    if (InSettlementPeriod(date)) WriteMovement(m, b, date, s);
   }
 }
 
 // Fills in the end, days and amount of row r (the section's last row when last); returns
 // the amount.
-double ChargeRow(const Member& m, int r, bool last) {
+double ChargeRow(const Member& m, const StatementBuilder& b, int r, bool last) {
   const DateTime end = last ? GetDatePart(SettlementEndDate())
                             : AddToDateTime(ToDateTime(CellText(r + 1, 5)), kDayUnit, -1);
   PutText(r, 6, ToText(end));
   const int days = DaysBetween(ToDateTime(CellText(r, 5)), ToDateTime(CellText(r, 6)));
   PutCell(r, 7, days);
   const double amount =
-      RoundNumber(ToNumber(CellText(r, 4)) * ContractRates.rent[m.kind] * days, 2);
+      RoundNumber(ToNumber(CellText(r, 4)) * b.ContractRates.rent[m.kind] * days, 2);
   PutCell(r, 9, amount);
   return amount;
 }
 
-void AppendSection(const Member& m) {
+void AppendSection(const Member& m, StatementBuilder* b) {
   Section s;
-  s.row = StatementRow;
-  WriteRows(m, &s);
+  s.row = b->StatementRow;
+  WriteRows(m, *b, &s);
   double amount = 0;
   if (s.n > 0) {
-    for (int j = 1; j <= s.n; ++j) amount += ChargeRow(m, StatementRow + j, j == s.n);
-    const int row = StatementRow + s.n + 1;
+    for (int j = 1; j <= s.n; ++j) amount += ChargeRow(m, *b, b->StatementRow + j, j == s.n);
+    const int row = b->StatementRow + s.n + 1;
     PutCell(row, 9, amount);
     PutText(row, 0, m.subtotal_label);
     PutText(row, 4, ToText(RoundNumber(s.on_rent, 2)));
     BoldRow(row);
     JoinRow(row, 0, 3);
-    StatementRow = row;
+    b->StatementRow = row;
   }
-  RentTotal += amount;
+  b->RentTotal += amount;
 }
 
 }  // namespace
 
-void AppendCumulativeSectionPipe() { AppendSection(kPipe); }
-void AppendCumulativeSectionFastener() { AppendSection(kFastener); }
-void AppendCumulativeSectionJackBase() { AppendSection(kJackBase); }
-void AppendCumulativeSectionIBeam() { AppendSection(kIBeam); }
+void AppendCumulativeSectionPipe(StatementBuilder* b) { AppendSection(kPipe, b); }
+void AppendCumulativeSectionFastener(StatementBuilder* b) { AppendSection(kFastener, b); }
+void AppendCumulativeSectionJackBase(StatementBuilder* b) { AppendSection(kJackBase, b); }
+void AppendCumulativeSectionIBeam(StatementBuilder* b) { AppendSection(kIBeam, b); }

@@ -3,10 +3,13 @@
 // from its date to the day before the next row's date (the last row to the end of the
 // period); one section per material.
 
+struct StatementBuilder;
+
 // Writes the title row and the header row; the last row written is then row 1.
-void BuildCumulativeStatementHeader();
-// The sections, each below the previous one; a material without rows writes nothing.
-void AppendCumulativeSectionPipe();
-void AppendCumulativeSectionFastener();
-void AppendCumulativeSectionJackBase();
-void AppendCumulativeSectionIBeam();
+void BuildCumulativeStatementHeader(StatementBuilder* b);
+// The sections, each below the previous one, each adding its rent; a material without rows
+// writes nothing.
+void AppendCumulativeSectionPipe(StatementBuilder* b);
+void AppendCumulativeSectionFastener(StatementBuilder* b);
+void AppendCumulativeSectionJackBase(StatementBuilder* b);
+void AppendCumulativeSectionIBeam(StatementBuilder* b);

@@ -45,7 +45,7 @@ void SetColumnWidths() {
 
 }  // namespace
 
-void BuildDeductionStatementHeader() {
+void BuildDeductionStatementHeader(StatementBuilder* b) {
   SetGridColumnCount(kGrid, kStatementColumns);
   WriteTitleRow();
   JoinHeaderColumn(0);
@@ -55,14 +55,14 @@ void BuildDeductionStatementHeader() {
   WriteHeaderRows();
   SetColumnWidths();
   SetGridAlignment(kGrid, 1, 0, 2, kLastStatementColumn, kCentred);
-  StatementRow = 2;
+  b->StatementRow = 2;
 }
 
-void BuildDeductionStatement() {
+void BuildDeductionStatement(StatementBuilder* b) {
   ClearGrid(kGrid);
-  BuildDeductionStatementHeader();
-  AppendDeductionSectionPipe();
-  AppendDeductionSectionFastener();
-  AppendDeductionSectionJackBase();
-  AppendDeductionSectionIBeam();
+  BuildDeductionStatementHeader(b);
+  AppendDeductionSectionPipe(b);
+  AppendDeductionSectionFastener(b);
+  AppendDeductionSectionJackBase(b);
+  AppendDeductionSectionIBeam(b);
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/dates.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/text.h"
 #include "settlement/deduction_statement.h"
@@ -13,19 +14,16 @@ namespace {
 
 struct Member {
   int kind;                    // index into the rates and balances
-  int field;                   // the docket's quantity field
   const char* brought_label;   // on the balance brought forward
   const char* movement_label;  // on the docket rows
   const char* unit;
   const char* subtotal_label;
 };
 
-constexpr Member kPipe = {0, 4, "钢 管", "钢 管", "米", "钢 管 小 计："};
-constexpr Member kFastener = {1, 5, "扣 件", "扣 件", "套", "扣 件 小 计："};
-constexpr Member kJackBase = {2, 6, "顶 托", "顶 托", "套", "顶 托 小 计："};
-constexpr Member kIBeam = {3, 7, "工字钢", "工 字 钢", "米", "工 字 钢 小 计："};
-
-constexpr int kDateField = 2;
+constexpr Member kPipe = {0, "钢 管", "钢 管", "米", "钢 管 小 计："};
+constexpr Member kFastener = {1, "扣 件", "扣 件", "套", "扣 件 小 计："};
+constexpr Member kJackBase = {2, "顶 托", "顶 托", "套", "顶 托 小 计："};
+constexpr Member kIBeam = {3, "工字钢", "工 字 钢", "米", "工 字 钢 小 计："};
 
 struct Section {
   int row = 0;
@@ -44,28 +42,28 @@ double ChargeRow(int row, double quantity, float rent, DateTime from) {
   return amount;
 }
 
-void WriteBroughtForward(const Member& m, Section* s) {
-  const double b = BalancesBeforePeriod[m.kind];
-  if (!(b > kTolerance)) return;
-  const float rent = ContractRates.rent[m.kind];
+void WriteBroughtForward(const Member& m, const StatementBuilder& b, Section* s) {
+  const double balance = b.BalancesBeforePeriod[m.kind];
+  if (!(balance > kTolerance)) return;
+  const float rent = b.ContractRates.rent[m.kind];
   const int row = ++s->row;
   PutText(row, 0, m.brought_label);
   PutText(row, 1, m.unit);
   PutCell(row, 6, rent);
   PutText(row, 2, "之前合计");
-  PutText(row, 3, ToText(b));
-  PutCell(row, 9, RoundNumber(b, 2));
-  s->amount += ChargeRow(row, b, rent, SettlementStartDate());
-  s->on_rent = b;
+  PutText(row, 3, ToText(balance));
+  PutCell(row, 9, RoundNumber(balance, 2));
+  s->amount += ChargeRow(row, balance, rent, SettlementStartDate());
+  s->on_rent = balance;
   s->wrote = true;
 }
 
 // The current docket's row, when it moves the material.
-void WriteMovement(const Member& m, DateTime date, Section* s) {
-  const Value field = ReadField(m.field);
+void WriteMovement(const Member& m, const StatementBuilder& b, DateTime date, Section* s) {
+  const Value field = ReadField(kDocketQuantities[m.kind].number);
   const double q = ToNumber(field);
   if (std::fabs(q) <= kTolerance) return;
-  const float rent = ContractRates.rent[m.kind];
+  const float rent = b.ContractRates.rent[m.kind];
   const int row = ++s->row;
   PutText(row, 0, m.movement_label);
   PutText(row, 1, m.unit);
@@ -80,35 +78,35 @@ void WriteMovement(const Member& m, DateTime date, Section* s) {
   s->wrote = true;
 }
 
-void WriteSubtotal(const Member& m, const Section& s) {
+void WriteSubtotal(const Member& m, const Section& s, StatementBuilder* b) {
   const int row = s.row + 1;
   JoinRow(row, 0, 2);
   PutText(row, 0, m.subtotal_label);
-  PutCell(row, 3, s.out_total + BalancesBeforePeriod[m.kind]);
+  PutCell(row, 3, s.out_total + b->BalancesBeforePeriod[m.kind]);
   PutCell(row, 5, s.in_total);
   PutCell(row, 8, RoundNumber(s.amount, 2));
   PutCell(row, 9, RoundNumber(s.on_rent, 2));
-  StatementRow = row;
+  b->StatementRow = row;
   BoldRow(row);
-  RentTotal += s.amount;
+  b->RentTotal += s.amount;
 }
 
-void AppendSection(const Member& m) {
+void AppendSection(const Member& m, StatementBuilder* b) {
   Section s;
-  s.row = StatementRow;
-  WriteBroughtForward(m, &s);
+  s.row = b->StatementRow;
+  WriteBroughtForward(m, *b, &s);
   const int n = GetRecordCount();
   for (int i = 1; i <= n; ++i) {
     GoToRecord(i);
-    const DateTime date = ToDateTime(ReadField(kDateField));
-    if (InSettlementPeriod(date)) WriteMovement(m, date, &s);
+    const DateTime date = ToDateTime(ReadField(kDocketDate.number));
+    if (InSettlementPeriod(date)) WriteMovement(m, *b, date, &s);
   }
-  if (s.wrote) WriteSubtotal(m, s);
+  if (s.wrote) WriteSubtotal(m, s, b);
 }
 
 }  // namespace
 
-void AppendDeductionSectionPipe() { AppendSection(kPipe); }
-void AppendDeductionSectionFastener() { AppendSection(kFastener); }
-void AppendDeductionSectionJackBase() { AppendSection(kJackBase); }
-void AppendDeductionSectionIBeam() { AppendSection(kIBeam); }
+void AppendDeductionSectionPipe(StatementBuilder* b) { AppendSection(kPipe, b); }
+void AppendDeductionSectionFastener(StatementBuilder* b) { AppendSection(kFastener, b); }
+void AppendDeductionSectionJackBase(StatementBuilder* b) { AppendSection(kJackBase, b); }
+void AppendDeductionSectionIBeam(StatementBuilder* b) { AppendSection(kIBeam, b); }

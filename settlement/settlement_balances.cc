@@ -1,23 +1,19 @@
 #include "common/dates.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/text.h"
 #include "settlement/settlement_run.h"
 #include "settlement/statement_state.h"
 
-namespace {
-constexpr int kDateField = 2;
-constexpr int kFirstQuantityField = 4;
-}  // namespace
-
-void ComputeBalancesBeforePeriod() {
-  BalancesBeforePeriod.fill(0);
+void ComputeBalancesBeforePeriod(StatementBuilder* b) {
+  b->BalancesBeforePeriod.fill(0);
   const double start_day = GetDatePart(SettlementStartDate()).days;
   const int n = GetRecordCount();
   for (int i = 1; i <= n; ++i) {
     GoToRecord(i);
-    if (!(ToDateTime(ReadField(kDateField)).days < start_day)) continue;
+    if (!(ToDateTime(ReadField(kDocketDate.number)).days < start_day)) continue;
     for (int m = 0; m < kMaterialCount; ++m) {
-      BalancesBeforePeriod[m] += ToNumber(ReadField(kFirstQuantityField + m));
+      b->BalancesBeforePeriod[m] += ToNumber(ReadField(kDocketQuantities[m].number));
     }
   }
 }

@@ -5,6 +5,7 @@
 #include "common/files.h"
 #include "common/grid/grid_ops.h"
 #include "common/message_box.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/text.h"
 #include "settlement/cumulative_statement.h"
@@ -19,7 +20,6 @@ using W = SettlementWindow;
 constexpr const char* kDocketAlias = "出租数据";
 constexpr const char* kSortedAlias = "出租单临时数据";
 constexpr const char* kNoDockets = "没有出租回收数据";
-constexpr int kDocketsField = 12;
 constexpr int kRowsPerDocket = 6, kSpareRows = 10;
 
 std::string DocketFile() { return RunPath("出租数据.rdb"); }
@@ -28,15 +28,14 @@ std::string SortedFile() { return RunPath("出租单临时数据.rdb"); }
 bool PeriodIsValid() { return !(SettlementEndDate().days < SettlementStartDate().days); }
 
 // Loads the rates of the contract the combo shows; its docket bytes into *dockets.
-void LoadContract(ByteSet* dockets) {
+void LoadContract(ContractRatesValue* rates, ByteSet* dockets) {
   SelectTable("合同");
-  RentTotal = 0;
   GoToRecord(ui::GetSelectedIndex(W::组合框1) + 1);
-  ContractRates.rent = {ToFloat(ReadField(5)), ToFloat(ReadField(6)), ToFloat(ReadField(7)),
-                        ToFloat(ReadField(8))};
-  ContractRates.wash_price = ToNumber(ReadField(10));
-  ContractRates.missing_screw_price = ToNumber(ReadField(4));
-  const Value v = ReadField(kDocketsField);
+  for (int m = 0; m < kMaterialCount; ++m)
+    rates->rent[m] = ToFloat(ReadField(kContractRents[m].number));
+  rates->wash_price = ToNumber(ReadField(kContractWashPrice.number));
+  rates->missing_screw_price = ToNumber(ReadField(kContractMissingScrewPrice.number));
+  const Value v = ReadField(kContractDockets.number);
   const ByteSet* bytes = std::get_if<ByteSet>(&v);
   *dockets = bytes != nullptr ? *bytes : ByteSet{};
 }
@@ -58,7 +57,7 @@ bool OpenWorkingDockets(const ByteSet& dockets) {
     ShowMessageBox(kNoDockets);
     return false;
   }
-  if (!SortTableToFile(SortedFile(), {"日期"}, {true}))
+  if (!SortTableToFile(SortedFile(), {kDocketDate.name}, {true}))
     ShowMessageBox("结算窗口按钮1排序数据库失败");
   if (!OpenTable(SortedFile(), kSortedAlias)) {
     ShowMessageBox("结算窗口按钮1打开数据库失败");
@@ -67,18 +66,18 @@ bool OpenWorkingDockets(const ByteSet& dockets) {
   return true;
 }
 
-void BuildChosenStatement() {
+void BuildChosenStatement(StatementBuilder* b) {
   if (ui::GetChecked(W::单选框1)) {
     SetGridFixedRows(W::高级表格1, 3);
-    BuildDeductionStatement();
+    BuildDeductionStatement(b);
   }
   if (ui::GetChecked(W::单选框2)) {
     SetGridFixedRows(W::高级表格1, 2);
-    BuildCumulativeStatementHeader();
-    AppendCumulativeSectionPipe();
-    AppendCumulativeSectionFastener();
-    AppendCumulativeSectionJackBase();
-    AppendCumulativeSectionIBeam();
+    BuildCumulativeStatementHeader(b);
+    AppendCumulativeSectionPipe(b);
+    AppendCumulativeSectionFastener(b);
+    AppendCumulativeSectionJackBase(b);
+    AppendCumulativeSectionIBeam(b);
   }
 }
 
@@ -89,8 +88,10 @@ void SettlementWindow_OnSettleClick() {
     ShowMessageBox("结算终止日期必须在结算开始日期之后", kMbIconStop);
     return;
   }
+  // The run's own rates, balances, rent and row: nothing is left of them for the next run.
+  StatementBuilder statement;
   ByteSet dockets;
-  LoadContract(&dockets);
+  LoadContract(&statement.ContractRates, &dockets);
   if (!OpenWorkingDockets(dockets)) return;
   const int n = GetRecordCount();
   if (n == 0) {
@@ -100,8 +101,8 @@ void SettlementWindow_OnSettleClick() {
   }
   ClearGrid(W::高级表格1);
   SetGridRowCount(W::高级表格1, n * kRowsPerDocket + kSpareRows);
-  ComputeBalancesBeforePeriod();
-  BuildChosenStatement();
-  CompleteStatement();
+  ComputeBalancesBeforePeriod(&statement);
+  BuildChosenStatement(&statement);
+  CompleteStatement(&statement);
   RemoveWorkingFiles();
 }

@@ -7,6 +7,7 @@
 #include "common/dates.h"
 #include "common/grid/grid_ops.h"
 #include "common/program_texts.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/text.h"
 #include "settlement/settlement_run.h"
@@ -18,7 +19,6 @@ namespace {
 
 using W = SettlementWindow;
 
-constexpr int kFastenerField = 5, kScrewField = 8;
 constexpr int kCentred = 2;
 constexpr int kChargeColumns = 7;  // a charge row merges columns 0-7; its figure stands in 8
 
@@ -27,12 +27,12 @@ const std::string kSignature = std::string(20, ' ') + "承租方签收：" + std
                                "签收日期：" + std::string(29, ' ') + "租赁方：";
 
 // Advances StatementRow to the next row, growing the grid when the row lies beyond it.
-int NextRow() {
-  ++StatementRow;
-  if (GetGridRowCount(W::高级表格1) <= StatementRow) {
-    SetGridRowCount(W::高级表格1, StatementRow + 1);
+int NextRow(StatementBuilder* b) {
+  ++b->StatementRow;
+  if (GetGridRowCount(W::高级表格1) <= b->StatementRow) {
+    SetGridRowCount(W::高级表格1, b->StatementRow + 1);
   }
-  return StatementRow;
+  return b->StatementRow;
 }
 
 void WriteTitleRow() {
@@ -43,8 +43,8 @@ void WriteTitleRow() {
 }
 
 // A row of columns 0-7 holding the text and, in column 8, the amount to 2 places.
-void WriteAmountRow(const std::string& text, double amount) {
-  const int row = NextRow();
+void WriteAmountRow(const std::string& text, double amount, StatementBuilder* b) {
+  const int row = NextRow(b);
   JoinRow(row, 0, kChargeColumns);
   PutText(row, 0, text);
   PutCell(row, 8, RoundNumber(amount, 2));
@@ -56,62 +56,64 @@ double PeriodSum(int field, bool returns_only) {
   const int n = GetRecordCount();
   for (int i = 1; i <= n; ++i) {
     GoToRecord(i);
-    if (!InSettlementPeriod(ToDateTime(ReadField(2)))) continue;
+    if (!InSettlementPeriod(ToDateTime(ReadField(kDocketDate.number)))) continue;
     if (returns_only && DocketIsOut()) continue;
     sum += std::fabs(ToNumber(ReadField(field)));
   }
   return sum;
 }
 
-double AddMissingScrewCharge() {
+double AddMissingScrewCharge(StatementBuilder* b) {
   if (!ui::GetChecked(W::选择框1)) return 0;
-  const int count = static_cast<int>(std::llround(PeriodSum(kScrewField, false)));
-  const double charge = count * ContractRates.missing_screw_price;
+  const int count = static_cast<int>(std::llround(PeriodSum(kDocketMissingScrews.number, false)));
+  const double price = b->ContractRates.missing_screw_price;
+  const double charge = count * price;
   if (std::fabs(charge) > kTolerance) {
     WriteAmountRow("缺螺丝赔偿：" + AmountText(charge) + "元 = 缺螺丝总数：" + ToText(count) +
-                       "套  × 螺丝赔偿单价" + AmountText(ContractRates.missing_screw_price) + "元",
-                   charge);
+                       "套  × 螺丝赔偿单价" + AmountText(price) + "元",
+                   charge, b);
   }
   return charge;
 }
 
-double AddWashCharge() {
+double AddWashCharge(StatementBuilder* b) {
   if (!ui::GetChecked(W::选择框2)) return 0;
-  const double sets = PeriodSum(kFastenerField, true);
-  const double charge = sets * ContractRates.wash_price;
+  const double sets = PeriodSum(kDocketFastenerQuantity.number, true);
+  const double price = b->ContractRates.wash_price;
+  const double charge = sets * price;
   if (std::fabs(charge) > kTolerance) {
     WriteAmountRow("扣件洗油费：" + AmountText(charge) + "元 = 扣件入库总数：" + AmountText(sets) +
-                       "套  × 扣件洗油单价" + AmountText(ContractRates.wash_price) + "元",
-                   charge);
+                       "套  × 扣件洗油单价" + AmountText(price) + "元",
+                   charge, b);
   }
   return charge;
 }
 
 // A row of columns first_col-9 whose first cell holds the text.
-int WriteWideRow(int first_col, const std::string& text) {
-  const int row = NextRow();
+int WriteWideRow(int first_col, const std::string& text, StatementBuilder* b) {
+  const int row = NextRow(b);
   JoinRow(row, first_col, kLastStatementColumn);
   PutText(row, 0, text);
   return row;
 }
 
-void WriteTotals(double total) {
-  WriteWideRow(0, "本次应收合计：" + AmountText(total) + "元");
-  const int row = WriteWideRow(1, "合计金额大写");
+void WriteTotals(double total, StatementBuilder* b) {
+  WriteWideRow(0, "本次应收合计：" + AmountText(total) + "元", b);
+  const int row = WriteWideRow(1, "合计金额大写", b);
   PutText(row, 1, NumberToMoneyText(AbsoluteValue(RoundNumber(total, 2))));
-  WriteWideRow(0, "制表：" + UserName.value_or("") + kSignature + CompanyName.value_or(""));
+  WriteWideRow(0, "制表：" + UserName.value_or("") + kSignature + CompanyName.value_or(""), b);
 }
 
 }  // namespace
 
-void CompleteStatement() {
-  SetGridAlignment(W::高级表格1, 1, 0, StatementRow, kLastStatementColumn, kCentred);
+void CompleteStatement(StatementBuilder* b) {
+  SetGridAlignment(W::高级表格1, 1, 0, b->StatementRow, kLastStatementColumn, kCentred);
   WriteTitleRow();
-  WriteAmountRow("租 金 小 计：" + AmountText(RentTotal) + "元", RentTotal);
-  double total = RentTotal;
-  total += AddMissingScrewCharge();
-  total += AddWashCharge();
-  WriteTotals(total);
-  SetGridRowCount(W::高级表格1, StatementRow + 1);
+  WriteAmountRow("租 金 小 计：" + AmountText(b->RentTotal) + "元", b->RentTotal, b);
+  double total = b->RentTotal;
+  total += AddMissingScrewCharge(b);
+  total += AddWashCharge(b);
+  WriteTotals(total, b);
+  SetGridRowCount(W::高级表格1, b->StatementRow + 1);
   SetStatementFont(GetGridRowCount(W::高级表格1));
 }

@@ -5,18 +5,18 @@
 #include "common/grid/grid_ops.h"
 #include "common/ini.h"
 #include "common/program_texts.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/text.h"
 #include "settlement/deduction_statement.h"
 #include "settlement/settlement_window.h"
 #include "settlement/statement_grid.h"
+#include "settlement/statement_state.h"
 
 namespace {
 
 using W = SettlementWindow;
 
-constexpr int kNameField = 2;
-constexpr int kStartDateField = 3;
 constexpr int kOpeningRows = 100;
 constexpr int kWidthMargin = 30, kHeightMargin = 110;
 
@@ -24,7 +24,7 @@ constexpr int kWidthMargin = 30, kHeightMargin = 110;
 void ShowSelectedContractStart() {
   SelectTable("合同");
   GoToRecord(ui::GetSelectedIndex(W::组合框1) + 1);
-  ui::SetDate(W::日期框1, ToDateTime(ReadField(kStartDateField)));
+  ui::SetDate(W::日期框1, ToDateTime(ReadField(kContractStartDate.number)));
 }
 
 // One combo item per contract record, in record order: item i is record i + 1.
@@ -32,7 +32,7 @@ void FillContractList() {
   const int n = GetRecordCount();
   for (int i = 1; i <= n; ++i) {
     GoToRecord(i);
-    ui::InsertComboItem(W::组合框1, i - 1, ToText(ReadField(kNameField)));
+    ui::InsertComboItem(W::组合框1, i - 1, ToText(ReadField(kContractUnitName.number)));
   }
 }
 
@@ -53,7 +53,8 @@ void SettlementWindow_OnCreated() {
   FillContractList();
   ui::SetSelectedIndex(W::组合框1, 0);
   ShowSelectedContractStart();
-  BuildDeductionStatementHeader();
+  StatementBuilder heading;  // the window opens on the empty heading alone
+  BuildDeductionStatementHeader(&heading);
   SetGridRowCount(W::高级表格1, kOpeningRows);
   SetStatementFont(kOpeningRows);
   // The grid follows 编辑模式, which starts unchecked.

@@ -5,6 +5,7 @@
 #include "common/dates.h"
 #include "common/grid/grid_model.h"
 #include "common/grid/grid_ops.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/text.h"
 #include "settlement/settlement_window.h"
@@ -12,13 +13,14 @@
 
 namespace {
 constexpr ui::GridRef kGrid = SettlementWindow::高级表格1;
-constexpr int kDirectionField = 3;
 constexpr int kBoldStyle = 1;
 constexpr int kFontSize = 23;
 constexpr const char* kFontFace = "微软雅黑";
 }  // namespace
 
-void PutCell(int row, int col, const Value& v) { SetGridCellData(kGrid, row, col, 1, v); }
+void PutCell(int row, int col, const Value& v) {
+  SetGridCellData(kGrid, row, col, kCellContent, v);
+}
 
 void PutText(int row, int col, std::string text) {
   SetGridCellText(kGrid, row, col, std::move(text));
@@ -41,7 +43,7 @@ int DaysBetween(DateTime start, DateTime end) {
 }
 
 bool DocketIsOut() {
-  const Value v = ReadField(kDirectionField);
+  const Value v = ReadField(kDocketDirection.number);
   const bool* out = std::get_if<bool>(&v);
   return out != nullptr ? *out : ToNumber(v) != 0;
 }

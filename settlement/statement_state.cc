@@ -4,11 +4,6 @@
 #include "common/text.h"
 #include "settlement/settlement_window.h"
 
-ContractRatesValue ContractRates;
-std::array<double, kMaterialCount> BalancesBeforePeriod{};
-double RentTotal = 0;
-int StatementRow = 0;
-
 DateTime SettlementStartDate() { return ui::GetDate(SettlementWindow::日期框1); }
 
 DateTime SettlementEndDate() { return ui::GetDate(SettlementWindow::日期框2); }

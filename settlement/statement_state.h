@@ -1,15 +1,13 @@
 #pragma once
-// The values a settlement run shares with the statement builders: the contract's rates, the
-// balances on rent when the period begins, the running rent and the last grid row written.
+// What a settlement run shares with the statement builders while one statement is built: the
+// contract's rates, the balances on rent when the period begins, the running rent and the
+// last grid row written. Every 结算 makes its own StatementBuilder and hands it to the
+// heading, the sections and the closing rows in turn.
 #include <array>
 #include <string>
 
+#include "common/quantities.h"
 #include "common/value.h"
-
-// The four materials in their fixed order: pipe, fastener, jack base, I-beam.
-inline constexpr int kMaterialCount = 4;
-// Quantities and amounts count as present above this.
-inline constexpr double kTolerance = 1e-7;
 
 struct ContractRatesValue {
   std::array<float, kMaterialCount> rent{};  // per metre or set and day
@@ -17,14 +15,16 @@ struct ContractRatesValue {
   double wash_price = 0;                     // per returned fastener set
 };
 
-// The rates of the contract being settled.
-extern ContractRatesValue ContractRates;
-// Each material's signed quantity over the dockets dated before the start day.
-extern std::array<double, kMaterialCount> BalancesBeforePeriod;
-// The rent of the statement so far.
-extern double RentTotal;
-// The index of the last statement grid row written so far.
-extern int StatementRow;
+struct StatementBuilder {
+  // The rates of the contract being settled.
+  ContractRatesValue ContractRates;
+  // Each material's signed quantity over the dockets dated before the start day.
+  std::array<double, kMaterialCount> BalancesBeforePeriod{};
+  // The rent of the statement so far; 0 before the first section.
+  double RentTotal = 0;
+  // The index of the last statement grid row written so far.
+  int StatementRow = 0;
+};
 
 // The start and end dates the settlement window shows.
 DateTime SettlementStartDate();

@@ -8,6 +8,8 @@
 #include "common/grid/grid_ops.h"
 #include "common/ini.h"
 #include "common/message_box.h"
+#include "common/quantities.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/text.h"
 #include "tally/tally_compute.h"
@@ -18,15 +20,14 @@ namespace {
 
 using W = TallyWindow;
 constexpr ui::GridRef G = W::TallyGrid;
-constexpr double kTolerance = 1e-7;
 
-Value Field(const char* name) { return ReadField(std::string(name)); }
+Value Field(const RecordField& field) { return ReadField(field.name); }
 
 // The current record holds the tally on screen: same date text, metres and fasteners.
 bool CurrentRecordMatches(const std::string& sheet_date) {
-  return ToText(Field("日期")) == sheet_date &&
-         std::fabs(LastTotalMetres - ToNumber(Field("钢管"))) <= kTolerance &&
-         std::fabs(LastFastenerCount - ToNumber(Field("扣件"))) <= kTolerance;
+  return ToText(Field(kTallyDate)) == sheet_date &&
+         std::fabs(LastTotalMetres - ToNumber(Field(kTallyMetres))) <= kTolerance &&
+         std::fabs(LastFastenerCount - ToNumber(Field(kTallyFasteners))) <= kTolerance;
 }
 
 bool TallyIsSaved() {
@@ -41,24 +42,25 @@ bool TallyIsSaved() {
 }
 
 // The grid's save file as bytes, through the temporary file "1.tmp". When that file cannot be
-// written the bytes are made in memory, so that an earlier tally's file left behind in the
-// temporary folder is never stored in place of the tally on screen.
+// written (or there is no temporary folder of the user's own) the bytes are made in memory, so
+// that an earlier tally's file left behind is never stored in place of the tally on screen.
 ByteSet ExportedGridBytes() {
-  const std::string path = GetSpecialFolder(11) + "1.tmp";
+  const std::string folder = GetSpecialFolder(11);
   ByteSet bytes;
-  if (ExportGridToFile(G, path)) bytes = ReadFileToBinary(path);
+  if (!folder.empty() && ExportGridToFile(G, folder + "1.tmp")) {
+    bytes = ReadFileToBinary(folder + "1.tmp");
+  }
   if (bytes.empty()) ExportGrid(ui::Grid(G), &bytes);
   return bytes;
 }
 
-void AppendTally(const std::string& date, int fastener_row, int fastener_col, bool single) {
-  AppendRecord({date, SavedGridBytes, ToNumber(GetGridCellData(G, fastener_row, fastener_col)),
+void AppendTally(const std::string& date, const ByteSet& grid, int fastener_row, int fastener_col,
+                 bool single) {
+  AppendRecord({date, grid, ToNumber(GetGridCellData(G, fastener_row, fastener_col)),
                 LastTotalMetres, single, ui::GetText(W::UnitNameBox)});
 }
 
 }  // namespace
-
-ByteSet SavedGridBytes;
 
 void TallyWindow_OnDestroy() {
   GoToRecord(1);
@@ -68,16 +70,16 @@ void TallyWindow_OnDestroy() {
   if (!saved && anything && ShowMessageBox("是否需要保存码单。", kMbOkCancel) == kIdOk) {
     SaveTallyRecord();
   }
-  WriteIniItem(TallySettingsPath(), "config", "价格", ui::GetText(W::HandlingFeeBox));
+  WriteIniItem(SettingsFilePath(), "config", "价格", ui::GetText(W::HandlingFeeBox));
 }
 
 void SaveTallyRecord() {
   RecomputeTally();
-  SavedGridBytes = ExportedGridBytes();
+  const ByteSet grid = ExportedGridBytes();
   if (ui::GetChecked(W::DoubleLayoutOption)) {
-    AppendTally(ToText(GetDatePart(GetCurrentDateTime())), 27, 4, false);
+    AppendTally(ToText(GetDatePart(GetCurrentDateTime())), grid, 27, 4, false);
   }
   if (ui::GetChecked(W::SingleLayoutOption)) {
-    AppendTally(ToText(GetGridCellData(G, 54, 2)), 54, 1, true);
+    AppendTally(ToText(GetGridCellData(G, 54, 2)), grid, 54, 1, true);
   }
 }

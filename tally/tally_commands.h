@@ -19,9 +19,6 @@ std::string HelpText();
 // "钢管出入库码单（" + unit name + the sheet's date + ")".
 std::string TallyPrintTitle();
 
-// Set only where a spoken key echo is wanted; nothing in the program sets it.
-extern bool VoiceReadout;
-
 void TallyWindow_OnPrintClick();
 void TallyWindow_OnPrintPreviewClick();
 // The right button pressed on the window (other buttons do nothing), or 帮助: the help
@@ -36,5 +33,5 @@ void TallyWindow_OnClearDataClick();
 // The read-out text of every filled row, into ReadOutBox.
 void TallyWindow_OnReadOutClick();
 void TallyWindow_OnCalculatorClick();
-// A character typed in the grid: its key clip while VoiceReadout is set.
+// A character typed in the grid: its key clip while the key echo is on (it never is).
 void TallyWindow_OnGridCharInput(const ui::EventArgs& args);

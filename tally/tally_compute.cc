@@ -4,6 +4,7 @@
 #include "common/dates.h"
 #include "common/grid/grid_ops.h"
 #include "common/text.h"
+#include "tally/length_classes.h"
 #include "tally/tally_window.h"
 
 namespace {
@@ -11,14 +12,12 @@ namespace {
 using W = TallyWindow;
 constexpr ui::GridRef G = W::TallyGrid;
 
-constexpr double kFirstLength = 0.8;
-constexpr double kLengthStep = 0.1;
 constexpr double kPipeMetresPerTonne = 260;
 constexpr double kFastenersPerTonne = 1000;
 
 double CellNumber(int row, int col) { return ToNumber(GetGridCellData(G, row, col)); }
 
-void SetCellNumber(int row, int col, double v) { SetGridCellData(G, row, col, 1, v); }
+void SetCellNumber(int row, int col, double v) { SetGridCellData(G, row, col, kCellContent, v); }
 
 // Writes the labels and the program-wide values from the total, the 6 m metres cell and the
 // fastener mirror (already filled from the grid).
@@ -62,7 +61,7 @@ void ComputeDoubleLayoutTotals() {
   }
   ui::SetText(W::FastenerCountBox, ToText(GetGridCellData(G, 27, 4)));
   WriteResults(total, 26, 5);
-  SetGridCellData(G, 27, 5, 1, "钢管合计：" + ToText(total));
+  SetGridCellData(G, 27, 5, kCellContent, "钢管合计：" + ToText(total));
 }
 
 void ComputeSingleLayoutTotals() {
@@ -75,5 +74,5 @@ void ComputeSingleLayoutTotals() {
   for (int i = 1; i <= 53; ++i) total += CellNumber(i, 2);
   ui::SetText(W::FastenerCountBox, ToText(GetGridCellData(G, 54, 1)));
   WriteResults(total, 53, 2);
-  SetGridCellData(G, 54, 2, 1, ToText(GetDatePart(GetCurrentDateTime())));
+  SetGridCellData(G, 54, 2, kCellContent, ToText(GetDatePart(GetCurrentDateTime())));
 }

@@ -3,6 +3,7 @@
 #include "common/dates.h"
 #include "common/grid/grid_ops.h"
 #include "common/text.h"
+#include "tally/length_classes.h"
 #include "tally/tally_window.h"
 
 namespace {
@@ -10,8 +11,6 @@ namespace {
 using W = TallyWindow;
 constexpr ui::GridRef G = W::TallyGrid;
 
-constexpr double kFirstLength = 0.8;
-constexpr double kLengthStep = 0.1;
 constexpr int kCountType = 2;
 constexpr int kCentred = 2;
 
@@ -32,25 +31,25 @@ void BuildTallyGrid() {
   SetGridColumnCount(G, 1);
   if (ui::GetChecked(W::DoubleLayoutOption)) {
     BuildDoubleLayoutGrid();
-    LayoutIsSingle = 0;
+    LayoutIsSingle = false;
   } else {
     BuildSingleLayoutGrid();
-    LayoutIsSingle = 1;
+    LayoutIsSingle = true;
   }
 }
 
 void BuildDoubleLayoutGrid() {
-  double left = kFirstLength, right = 3.5;
+  double left = kFirstLength, right = kRightGroupFirstLength;
   const char* titles[] = {"钢管根数", "钢管米数", "钢管型号", "钢管根数", "钢管米数"};
   for (int c = 1; c <= 5; ++c) InsertGridColumn(G, titles[c - 1], c);
-  SetGridCellData(G, 0, 0, 1, std::string("钢管型号"));
+  SetGridCellData(G, 0, 0, kCellContent, std::string("钢管型号"));
   for (int i = 1; i <= 27; ++i) {
     InsertGridRow(G, ToText(left), i);
     left += kLengthStep;
-    SetGridCellData(G, i, 3, 1, ToText(right));
+    SetGridCellData(G, i, 3, kCellContent, ToText(right));
     right += kLengthStep;
   }
-  SetGridCellData(G, 27, 3, 1, std::string("扣件"));
+  SetGridCellData(G, 27, 3, kCellContent, std::string("扣件"));
   SetGridColumnType(G, 1, kCountType);
   SetGridColumnType(G, 4, kCountType);
   SetGridColumnWidth(G, 1, 90);
@@ -75,10 +74,10 @@ void BuildSingleLayoutGrid() {
   SetGridCellFlag(G, 1, 2, 53, 2, true);
   SetGridColumnType(G, 1, kCountType);
   SetGridAlignment(G, 1, 1, 53, 2, kCentred);
-  SetGridCellData(G, 0, 0, 1, std::string("钢管型号"));
+  SetGridCellData(G, 0, 0, kCellContent, std::string("钢管型号"));
   InsertGridRow(G, "扣件", 54);
   SetGridColumnWidth(G, 2, 100);
   SetGridColumnWidth(G, 1, 90);
-  SetGridCellData(G, 54, 2, 1, TodayText());
+  SetGridCellData(G, 54, 2, kCellContent, TodayText());
   ShowHintBalloon();
 }

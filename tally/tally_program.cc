@@ -5,6 +5,7 @@
 #include "tally/tally_window.h"
 
 int TallybenchEntry() {
+  if (!TallyFilesMayBeCompleted()) return 1;
   if (!ui::LoadStartWindow(TallyWindowDecl())) return 1;
   ui::RunMessageLoop();
   CloseAllTables();

@@ -45,9 +45,10 @@ std::string KeyClipName(int code) {
   }
 }
 
-}  // namespace
+// The spoken key echo: the program carries the key clips but never turns the echo on.
+constexpr bool kVoiceReadout = false;
 
-bool VoiceReadout = false;
+}  // namespace
 
 void TallyWindow_OnClearDataClick() {
   BuildTallyGrid();
@@ -69,7 +70,7 @@ void TallyWindow_OnReadOutClick() {
 void TallyWindow_OnCalculatorClick() { RunProgram("C:\\Windows\\System32\\calc.exe", false); }
 
 void TallyWindow_OnGridCharInput(const ui::EventArgs& args) {
-  if (!VoiceReadout) return;
+  if (!kVoiceReadout) return;
   const std::string clip = KeyClipName(args.code);
   if (clip.empty()) return;
   const auto bytes = FindAsset(clip);

@@ -17,9 +17,6 @@ struct TallyRecordsWindow {
 // The saved-tally list window's declaration (no caption, 414 x 331).
 const ui::WindowDecl& TallyRecordsWindowDecl();
 
-// The grid file bytes read back by the last save.
-extern ByteSet SavedGridBytes;
-
 // The tally window closes: offers to save an unsaved tally, stores the price.
 void TallyWindow_OnDestroy();
 // Appends the tally on screen (grid file, fasteners, metres, layout, unit name).

@@ -4,6 +4,7 @@
 #include "common/grid/grid_file.h"
 #include "common/grid/grid_ops.h"
 #include "common/message_box.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/text.h"
 #include "tally/tally_compute.h"
@@ -15,7 +16,7 @@ namespace {
 using R = TallyRecordsWindow;
 using W = TallyWindow;
 
-Value Field(const char* name) { return ReadField(std::string(name)); }
+Value Field(const RecordField& field) { return ReadField(field.name); }
 
 // Yes/No with the question icon under "询问："; true for Yes.
 bool AskYes(const std::string& question) {
@@ -56,17 +57,18 @@ ui::WindowDecl MakeTallyRecordsWindowDecl() {
 }
 
 ByteSet GridBytes() {
-  Value bytes = Field("码单数据");
+  Value bytes = Field(kTallyGrid);
   ByteSet* set = std::get_if<ByteSet>(&bytes);
   return set ? std::move(*set) : ByteSet{};
 }
 
-// Loads the record's grid file through "2.tmp"; when that file cannot be written the bytes
-// are loaded from memory, so that an earlier reload's file left there is never loaded instead.
+// Loads the record's grid file through "2.tmp"; when that file cannot be written (or there is
+// no temporary folder of the user's own) the bytes are loaded from memory, so that an earlier
+// reload's file left there is never loaded instead.
 void LoadGridFile(const ByteSet& bytes) {
-  const std::string path = GetSpecialFolder(11) + "2.tmp";
-  if (WriteBinaryToFile(path, bytes)) {
-    ImportGridFromFile(W::TallyGrid, path);
+  const std::string folder = GetSpecialFolder(11);
+  if (!folder.empty() && WriteBinaryToFile(folder + "2.tmp", bytes)) {
+    ImportGridFromFile(W::TallyGrid, folder + "2.tmp");
   } else if (ImportGrid(&ui::Grid(W::TallyGrid), bytes)) {
     ui::GridTouched(W::TallyGrid);
   }
@@ -89,10 +91,10 @@ void FillTallyRecordList() {
   for (int i = 1; i <= n; ++i) {
     GoToRecord(i);
     ui::InsertListViewItem(R::TallyRecordList);
-    ui::SetListViewItemText(R::TallyRecordList, i - 1, 0, ToText(Field("日期")));
-    ui::SetListViewItemText(R::TallyRecordList, i - 1, 1, ToText(Field("单位名称")));
-    ui::SetListViewItemText(R::TallyRecordList, i - 1, 2, ToText(Field("扣件")));
-    ui::SetListViewItemText(R::TallyRecordList, i - 1, 3, ToText(Field("钢管")));
+    ui::SetListViewItemText(R::TallyRecordList, i - 1, 0, ToText(Field(kTallyDate)));
+    ui::SetListViewItemText(R::TallyRecordList, i - 1, 1, ToText(Field(kTallyUnitName)));
+    ui::SetListViewItemText(R::TallyRecordList, i - 1, 2, ToText(Field(kTallyFasteners)));
+    ui::SetListViewItemText(R::TallyRecordList, i - 1, 3, ToText(Field(kTallyMetres)));
   }
 }
 
@@ -101,12 +103,12 @@ void TallyRecordsWindow_OnListDoubleClick() {
   if (k == -1) return;
   GoToRecord(k + 1);
   const ByteSet bytes = GridBytes();
-  const Value single = Field("单双");
-  LayoutIsSingle = std::get_if<bool>(&single) && std::get<bool>(single) ? 1 : 0;
+  const Value single = Field(kTallySingleLayout);
+  LayoutIsSingle = std::get_if<bool>(&single) && std::get<bool>(single);
   SetGridRowCount(W::TallyGrid, 1);
   SetGridColumnCount(W::TallyGrid, 1);
-  ui::SetText(W::UnitNameBox, ToText(Field("单位名称")));
-  SelectLayoutOption(LayoutIsSingle == 1);
+  ui::SetText(W::UnitNameBox, ToText(Field(kTallyUnitName)));
+  SelectLayoutOption(LayoutIsSingle);
   LoadGridFile(bytes);
   RecomputeTally();
 }

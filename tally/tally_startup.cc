@@ -2,6 +2,8 @@
 #include "common/files.h"
 #include "common/grid/grid_ops.h"
 #include "common/ini.h"
+#include "common/message_box.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/table/templates.h"
 #include "common/text.h"
@@ -13,15 +15,14 @@ namespace {
 
 using W = TallyWindow;
 
-constexpr const char* kTableName = "码单数据库.rdb";
 constexpr const char* kCompanionName = "码单数据库.RDT";
 
-// The layout of the last saved tally (double when there is none).
-int LastSavedLayout() {
+// True when the last saved tally used the single layout (false when there is none).
+bool LastSavedLayout() {
   GoToRecord(GetRecordCount());
-  const Value single = ReadField(std::string("单双"));
+  const Value single = ReadField(kTallySingleLayout.name);
   const bool* flag = std::get_if<bool>(&single);
-  return flag && *flag ? 1 : 0;
+  return flag && *flag;
 }
 
 // The stored template's sample tallies name companion blocks 1, 17 and 33, which lie past
@@ -42,22 +43,29 @@ void SelectLayoutOption(bool single) {
 
 }  // namespace
 
-int LayoutIsSingle = 0;
+bool LayoutIsSingle = false;
 double LastTotalMetres = 0;
 double LastFastenerCount = 0;
 
-std::string TallySettingsPath() { return GetRunDirectory() + "/配置.ini"; }
-std::string TallyTablePath() { return GetRunDirectory() + "/" + kTableName; }
+bool TallyFilesMayBeCompleted() {
+  const std::string missing = MissingHalfOfTablePair(RunPath(kTallyTableFile), RunPath(kCompanionName));
+  if (missing.empty()) return true;
+  ShowMessageBox(MissingTableFileText(missing));
+  return false;
+}
 
 void TallyWindow_OnCreated() {
-  WriteIniItem(TallySettingsPath(), "版本号", "tallybench", "3.0");
-  const bool fresh = !FileExists(TallyTablePath());
-  WriteTemplateIfMissing(TallyTablePath(), kTableName);
-  WriteTemplateIfMissing(GetRunDirectory() + "/" + kCompanionName, kCompanionName);
-  if (OpenTable(TallyTablePath(), "") && fresh) DetachSampleGrids();
-  ui::SetText(W::HandlingFeeBox, ReadIniItem(TallySettingsPath(), "config", "价格"));
+  WriteIniItem(SettingsFilePath(), "版本号", "tallybench", "3.0");
+  const bool fresh = !FileExists(RunPath(kTallyTableFile));
+  WriteTemplateIfMissing(RunPath(kTallyTableFile), kTallyTableFile);
+  WriteTemplateIfMissing(RunPath(kCompanionName), kCompanionName);
+  if (OpenTable(RunPath(kTallyTableFile), "") && fresh) DetachSampleGrids();
+  ui::SetText(W::HandlingFeeBox, ReadIniItem(SettingsFilePath(), "config", "价格"));
+  // No recompute has run yet on this sheet.
+  LastTotalMetres = 0;
+  LastFastenerCount = 0;
   LayoutIsSingle = LastSavedLayout();
-  SelectLayoutOption(LayoutIsSingle == 1);
+  SelectLayoutOption(LayoutIsSingle);
   BuildTallyGrid();
   ui::SetWindowVisible(W::self, true);
   SetGridPrintDatePosition(W::TallyGrid, 2);
@@ -71,8 +79,10 @@ void TallyWindow_OnResized() {
 
 void TallyWindow_OnFastenerCountChanged() {
   const std::string count = ui::GetText(W::FastenerCountBox);
-  if (ui::GetChecked(W::DoubleLayoutOption)) SetGridCellData(W::TallyGrid, 27, 4, 1, count);
-  if (ui::GetChecked(W::SingleLayoutOption)) SetGridCellData(W::TallyGrid, 54, 1, 1, count);
+  if (ui::GetChecked(W::DoubleLayoutOption))
+    SetGridCellData(W::TallyGrid, 27, 4, kCellContent, count);
+  if (ui::GetChecked(W::SingleLayoutOption))
+    SetGridCellData(W::TallyGrid, 54, 1, kCellContent, count);
 }
 
 void TallyWindow_OnComputeClick() { RecomputeTally(); }

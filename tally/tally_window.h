@@ -46,15 +46,18 @@ struct TallyWindow {
 // The tally window's declaration ("tallybench", 963 x 777, stored hidden).
 const ui::WindowDecl& TallyWindowDecl();
 
-// 1 while the single layout is built, 0 for the double layout.
-extern int LayoutIsSingle;
+// True while the single layout is built, false for the double layout.
+extern bool LayoutIsSingle;
 // The total metres and the fastener count of the last recompute.
 extern double LastTotalMetres;
 extern double LastFastenerCount;
 
-// The settings file of the run directory and the tally table's path there.
-std::string TallySettingsPath();
-std::string TallyTablePath();
+// Before the window: false, after a message naming the missing file, when 码单数据库.rdb or
+// 码单数据库.RDT is missing while the other holds saved tallies; tallybench then ends.
+bool TallyFilesMayBeCompleted();
+
+// The tally table's file name (its stored template's name too).
+inline constexpr const char* kTallyTableFile = "码单数据库.rdb";
 
 // Start-up: version, templates, the tally table, the price, the last layout, the grid.
 void TallyWindow_OnCreated();

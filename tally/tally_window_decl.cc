@@ -1,4 +1,6 @@
 // The tally window's declaration: the grid on the left, the panel of results and commands.
+#include "common/record_fields.h"
+#include "common/table/template_fields.h"
 #include "tally/tally_commands.h"
 #include "tally/tally_compute.h"
 #include "tally/tally_records.h"
@@ -39,7 +41,9 @@ std::vector<ui::UnitDecl> SheetFields() {
       Declare(W::标签7, {16, 304, 46, 24}).Text("日   期").In(panel),
       Declare(W::SheetDatePicker, {94, 306, 112, 24}).In(panel),
       Declare(W::标签11, {16, 336, 70, 24}).Text("单位名称").In(panel),
-      Declare(W::UnitNameBox, {88, 336, 134, 24}).In(panel),
+      Declare(W::UnitNameBox, {88, 336, 134, 24})
+          .In(panel)
+          .TextBytes(TemplateTextWidth(kTallyTableFile, kTallyUnitName.name)),
   };
 }
 
@@ -112,7 +116,10 @@ ui::WindowDecl MakeTallyWindowDecl() {
   d.rect = {250, 10, 963, 777};
   d.icon = "icon_tallybench.jpg";
   d.hidden = true;
-  d.units = {Declare(W::TallyGrid, {32, 8, 592, 704}), Declare(W::分组框1, {658, -2, 272, 706})};
+  // The single layout's date cell is what a saved tally keeps as its 日期.
+  d.units = {Declare(W::TallyGrid, {32, 8, 592, 704})
+                 .CellTextBytes(54, 2, 54, 2, TemplateTextWidth(kTallyTableFile, kTallyDate.name)),
+             Declare(W::分组框1, {658, -2, 272, 706})};
   for (auto part : {ResultLabels(), SheetFields(), CommandButtons(), HiddenUnits()}) {
     d.units.insert(d.units.end(), part.begin(), part.end());
   }

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "common/grid/byte_io.h"
-#include "common/grid/gbk.h"
+#include "common/grid/gbk_cut.h"
 #include "common/grid/grid_file.h"
 #include "common/grid/grid_file_format.h"
 #include "common/grid/grid_model.h"

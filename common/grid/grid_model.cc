@@ -161,9 +161,8 @@ Overloaded(F...) -> Overloaded<F...>;
 bool ValueText(const Value& v, std::string* out) {
   return std::visit(Overloaded{
                         [&](const std::string& s) { return *out = s, true; },
-                        // ToText's numbers are printf's "%.13g" and "%.6g", byte for byte.
-                        [&](double d) { return *out = ToText(d), true; },
-                        [&](float f) { return *out = ToText(f), true; },
+                        [&](double d) { return *out = ToText(d), true; },  // "%.13g"
+                        [&](float f) { return *out = ToText(f), true; },   // "%.6g"
                         [&](bool b) { return *out = b ? "真" : "假", true; },
                         [&](const ByteSet& b) {
                           return *out = std::string(b.begin(), std::find(b.begin(), b.end(), 0)),

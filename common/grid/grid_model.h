@@ -116,8 +116,9 @@ class GridModel {
   // The program's write of a cell text; false outside the grid.
   bool SetText(int r, int c, const std::string& text);
   bool SetText(int r, int c, std::string&& text);
-  // Stores the value as the cell's text: a text unchanged, double "%.13g", float "%.6g",
-  // integers in decimal, bool "真"/"假"; false outside the grid or for a date or no value.
+  // Stores the value as the cell's text: a text unchanged, numbers as ToText writes them (double
+  // "%.13g", float "%.6g", integers in decimal), bool "真"/"假"; false outside the grid or for a
+  // date or no value.
   bool SetCellData(int r, int c, int kind, const Value& v);
 
   // ---- ranges (clamped to the grid; false when the range misses it) ----
@@ -134,7 +135,7 @@ class GridModel {
   bool SetAlignment(CellRange range, int alignment);
   bool SetReadOnly(CellRange range, bool on);
   bool SetBackground(CellRange range, uint32_t colour);
-  // Empties the cells of the range: text and every other attribute.
+  // Empties the cells of the range: text and every other attribute but the alignment.
   bool ClearCells(CellRange range);
   // Merges the range (anchor: its first cell); merges it overlaps are undone first.
   bool Join(CellRange range);
@@ -155,9 +156,8 @@ class GridModel {
   // non-header rows (1 .. rows-1) appends. An empty grid first gets one header row and column.
   bool InsertRow(const std::string& title, int position = -1);
   bool InsertColumn(const std::string& title, int position = -1);
-  // Removes the row (column); the later ones move up (left). False outside the grid.
+  // Removes the row; the later ones move up. False outside the grid.
   bool DropRow(int r);
-  bool DropColumn(int c);
 
   // ---- column kinds ----
   // Types 1..8; false for another type or a column outside the grid.

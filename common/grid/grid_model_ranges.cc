@@ -82,7 +82,11 @@ bool GridModel::SetBackground(CellRange range, uint32_t colour) {
 }
 
 bool GridModel::ClearCells(CellRange range) {
-  return ForRange(range, [](GridCell& cell) { cell = GridCell{}; });
+  return ForRange(range, [](GridCell& cell) {
+    const int32_t format = cell.format;  // the cell's alignment stays for the next text
+    cell = GridCell{};
+    cell.format = format;
+  });
 }
 
 bool GridModel::Join(CellRange range) {

@@ -111,9 +111,3 @@ bool GridModel::DropRow(int r) {
   ShiftRows(r, -1);
   return true;
 }
-
-bool GridModel::DropColumn(int c) {
-  if (c < 0 || c >= cols_) return false;
-  ShiftColumns(c, -1);
-  return true;
-}

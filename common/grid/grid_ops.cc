@@ -26,7 +26,7 @@ bool SetGridCursor(ui::GridRef g, int row, int col) {
   return Change(g, [&](GridModel& m) { return m.SetCursor(row, col); });
 }
 
-bool SetGridCellData(ui::GridRef g, int row, int col, int kind, const Value& v) {
+bool SetGridCellData(ui::GridRef g, int row, int col, GridCellDataKind kind, const Value& v) {
   return Change(g, [&](GridModel& m) { return m.SetCellData(row, col, kind, v); });
 }
 

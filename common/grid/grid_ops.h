@@ -14,9 +14,12 @@ int GetGridCursorRow(ui::GridRef g);
 int GetGridCursorColumn(ui::GridRef g);
 // Moves the cursor to the cell; false outside the grid.
 bool SetGridCursor(ui::GridRef g, int row, int col);
+// The kind of data SetGridCellData stores: the programs store every value as the cell's
+// content.
+enum GridCellDataKind { kCellContent = 1 };
 // Stores the value as the cell's text (text unchanged, double "%.13g", float "%.6g", int
 // decimal); false outside the grid.
-bool SetGridCellData(ui::GridRef g, int row, int col, int kind, const Value& v);
+bool SetGridCellData(ui::GridRef g, int row, int col, GridCellDataKind kind, const Value& v);
 // SetGridCellData of a text, taken over without a copy.
 bool SetGridCellText(ui::GridRef g, int row, int col, std::string text);
 // The cell's text ("" outside the grid).
@@ -33,7 +36,8 @@ bool SetGridFontStyle(ui::GridRef g, int row1, int col1, int row2, int col2, int
 bool SetGridAlignment(ui::GridRef g, int row1, int col1, int row2, int col2, int alignment);
 // Merges the range into one cell shown by its first cell.
 bool JoinGridCells(ui::GridRef g, int row1, int col1, int row2 = -1, int col2 = -1);
-// Empties the text and every other attribute of the cells of the range.
+// Empties the text and resets every other attribute of the cells of the range but their
+// alignment, so that what is typed next sits where the text stood.
 bool ClearGridCells(ui::GridRef g, int row1, int col1, int row2 = -1, int col2 = -1);
 // Empties every cell, removes merges, column types and widths; counts and fixed rows stay.
 bool ClearGrid(ui::GridRef g);

@@ -87,11 +87,6 @@ inline int32_t GetI32(const uint8_t* p) {
   return v;
 }
 inline void PutI32(uint8_t* p, int32_t v) { std::memcpy(p, &v, 4); }
-inline double GetF64(const uint8_t* p) {
-  double v;
-  std::memcpy(&v, p, 8);
-  return v;
-}
 inline void PutF64(uint8_t* p, double v) { std::memcpy(p, &v, 8); }
 
 // One field descriptor as the engine keeps it.

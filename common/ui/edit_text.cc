@@ -48,6 +48,15 @@ std::string NormaliseDecimalText(const std::string& typed) {
   return digits ? typed.substr(start, i - start) : "";
 }
 
+int TextBytesAt(const Unit& u, int row, int col) {
+  for (const TextLimit& limit : u.text_limits) {
+    const bool rows = row < limit.row1 || (limit.row2 >= 0 && row > limit.row2);
+    const bool cols = col < limit.col1 || (limit.col2 >= 0 && col > limit.col2);
+    if (u.kind != Kind::kGrid || (!rows && !cols)) return limit.bytes;
+  }
+  return 0;
+}
+
 void AppendEditText(EditRef r, const std::string& text) {
   Unit* u = FindUnit(r);
   if (!u) return;

@@ -47,7 +47,8 @@ void FlushDeferred();
 void CheckInGroup(Unit& radio, bool tell_self);
 // The day of `day` at the time of day of `time`.
 DateTime WithTimeOf(DateTime day, DateTime time);
-// Marks w shown (for ActiveWindow) and tells the realisation.
+// Marks w shown (for ActiveWindow) and tells the realisation; its first showing also runs its
+// size-changed event.
 void MarkShown(Window& w);
 
 // Writes a property of u (nullptr: ignored) and tells the realisation.

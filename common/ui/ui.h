@@ -8,6 +8,7 @@
 // does not compile.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -54,7 +55,7 @@ enum class InputMode {
 enum class Event {
   kCreated,
   kDestroying,
-  kResized,  // window
+  kResized,  // window: its size changed, or it was shown for the first time
   kClick,
   kMouseDown,  // also the window's own: a press on its client area (EventArgs::code = button)
   kMouseUp,    // buttons, labels, boxes, menu items (kClick)
@@ -100,6 +101,13 @@ struct EventArgs {
 // A handler: a plain function, with or without the event's arguments.
 using Handler = std::variant<void (*)(), void (*)(const EventArgs&)>;
 
+// The most GBK bytes the user may put into an edit box, or into the grid cells of a range: its
+// text goes into a text field that holds no more, so what the user sees is what is kept.
+struct TextLimit {
+  int bytes = 0;
+  int row1 = 0, col1 = 0, row2 = -1, col2 = -1;  // grid cells; -1: to the last row (column)
+};
+
 // ---- Typed references: one constant per unit, declared with its window. ----
 template <Kind K>
 struct Ref {
@@ -144,6 +152,7 @@ struct UnitDecl {
   std::string picture;             // asset name (JPEG) of a picture button, picture box
   int interval = 0;                // timer, milliseconds
   int minimum = 0, maximum = 100;  // slider
+  std::vector<TextLimit> text_limits;
 
   UnitDecl& Text(std::string t) {
     text = std::move(t);
@@ -170,10 +179,6 @@ struct UnitDecl {
     visible = false;
     return *this;
   }
-  UnitDecl& Disabled() {
-    disabled = true;
-    return *this;
-  }
   UnitDecl& Checked() {
     checked = true;
     return *this;
@@ -192,6 +197,16 @@ struct UnitDecl {
   }
   UnitDecl& Interval(int ms) {
     interval = ms;
+    return *this;
+  }
+  // The box (or every cell of the grid) takes at most that many GBK bytes.
+  UnitDecl& TextBytes(int bytes) {
+    text_limits.push_back({bytes});
+    return *this;
+  }
+  // The grid cells from (row1, col1) to (row2, col2) take at most that many GBK bytes.
+  UnitDecl& CellTextBytes(int row1, int col1, int row2, int col2, int bytes) {
+    text_limits.push_back({bytes, row1, col1, row2, col2});
     return *this;
   }
 };
@@ -281,6 +296,7 @@ class Unit {
   int interval = 0;   // timer
   int value = 0, minimum = 0, maximum = 100;  // slider
   std::string picture;
+  std::vector<TextLimit> text_limits;
   std::vector<ListViewItem> rows;                     // list view
   std::unique_ptr<GridModel, GridModelDeleter> grid;  // grid
   void* realisation = nullptr;                        // the backend's own object
@@ -299,10 +315,11 @@ class Window {
   std::vector<std::unique_ptr<Unit>> units;  // declaration order; menu items included
   void* realisation = nullptr;
   // Framework bookkeeping.
-  bool destroying = false;  // its destroying event is running
-  int destroy_level = 0;    // the message-loop level at which the deferred destruction was asked
-  int shown_order = 0;      // larger = shown later
-  int pins = 0;             // user actions and modal loads running on it; kept until 0
+  bool destroying = false;    // its destroying event is running
+  int destroy_level = 0;      // the message-loop level at which the deferred destruction was asked
+  int shown_order = 0;        // larger = shown later
+  int pins = 0;               // user actions and modal loads running on it; kept until 0
+  bool shown_before = false;  // it has been shown once (and had its first size event)
   // The unit of that name, or nullptr.
   Unit* Find(const std::string& unit_name) const;
 };
@@ -438,6 +455,9 @@ void GridTouched(Unit& grid);
 // (after blanks, with an optional sign), clamped to the limits; text that does not start with
 // a number becomes "" (the box then reads as empty, which counts as 0).
 std::string NormaliseIntegerText(const std::string& typed);
+// The most GBK bytes the user may put into the edit box (row, col -1) or the grid cell; 0 = no
+// limit.
+int TextBytesAt(const Unit& u, int row = -1, int col = -1);
 // Normalises text typed into a decimal edit box: the longest prefix that is a decimal number
 // (optional sign, digits, one point); "" when there is none.
 std::string NormaliseDecimalText(const std::string& typed);
@@ -470,6 +490,11 @@ bool Resize(Window& w, int width, int height);
 bool GridClick(Unit& grid, int row, int col);  // cursor to the cell, kGridCursorChanged
 bool GridEdit(Unit& grid, int row, int col, const std::string& text);  // refused per column kind
 bool GridChoose(Unit& grid, int row, int col, const std::string& choice);
+// Return on the cell, with the text of its editor when it was being edited: the cursor moves
+// on to the cell below (from a column's last row to the first row under the headings of the
+// next column), then a changed text is stored as GridEdit or GridChoose would store it and
+// its handler runs (seeing the cursor on its new cell), then the cursor-changed handler.
+bool GridReturn(Unit& grid, int row, int col, const std::optional<std::string>& text);
 bool GridChar(Unit& grid, int code);
 bool GridKey(Unit& grid, int code);
 bool GridRightUp(Unit& grid, int row, int col);

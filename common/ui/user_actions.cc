@@ -1,5 +1,6 @@
 // The user's actions on units and windows, as the realisations report them. Each action is
 // one running handler for deferred destructions; it stops where its unit stops taking input.
+#include "common/text.h"
 #include "common/ui/framework_state.h"
 
 namespace ui::user {
@@ -37,6 +38,12 @@ EventArgs WithItem(int item) {
 
 bool Is(const Unit& u, Kind k) { return u.kind == k; }
 
+// What the unit keeps of the text under its byte limit.
+std::string KeptWithinLimit(const Unit& u, const std::string& text) {
+  const int bytes = TextBytesAt(u);
+  return bytes > 0 ? TextWithinBytes(text, bytes) : text;
+}
+
 bool InRange(int index, size_t size) { return index >= 0 && static_cast<size_t>(index) < size; }
 
 // The content an edit box keeps of what the user typed.
@@ -47,9 +54,9 @@ std::string Kept(const Unit& edit, const std::string& typed) {
     case InputMode::kDecimal:
       return NormaliseDecimalText(typed);
     case InputMode::kMultiLine:
-      return typed;
+      return KeptWithinLimit(edit, typed);
     default:
-      return typed.substr(0, typed.find_first_of("\r\n"));
+      return KeptWithinLimit(edit, typed.substr(0, typed.find_first_of("\r\n")));
   }
 }
 

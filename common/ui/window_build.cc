@@ -34,6 +34,7 @@ std::unique_ptr<Unit> BuildUnit(Window& w, const UnitDecl& d) {
   u->maximum = d.maximum;
   u->value = d.minimum;
   u->picture = d.picture;
+  u->text_limits = d.text_limits;
   if (d.kind == Kind::kGrid) u->grid.reset(NewGridModel(d));
   return u;
 }

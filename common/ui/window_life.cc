@@ -65,9 +65,13 @@ Pin::~Pin() {
   if (--w_->pins == 0 && w_->destroyed) FreeIfUnused(w_);
 }
 
+// A window's first showing is also its first size event, as on the desktop.
 void MarkShown(Window& w) {
   w.shown_order = ++S().shown_counter;
   Notify(w, nullptr, Prop::kVisible);
+  if (w.shown_before) return;
+  w.shown_before = true;
+  DispatchWindowEvent(w, Event::kResized);
 }
 
 void DestroyNow(Window& w) {

@@ -2,7 +2,6 @@
 
 #include <QCursor>
 #include <QEventLoop>
-#include <QToolTip>
 
 #include "platform/qt/qt_frame.h"
 #include "platform/qt/qt_text.h"
@@ -90,7 +89,9 @@ int QtBackend::ClientHeight(ui::Window& w) {
 }
 
 void QtBackend::Balloon(ui::Unit& tip, int x, int y, const std::string& text, int icon) {
-  QToolTip::showText(QPoint(x, y), Q(text));
+  if (WindowView* view = tip.window ? ViewOf(*tip.window) : nullptr) {
+    view->ShowBalloon(QPoint(x, y), Q(text));
+  }
 }
 
 }  // namespace qtp

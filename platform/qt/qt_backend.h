@@ -35,7 +35,8 @@ class QtBackend : public ui::Backend {
   void Popup(ui::Window& w, const std::string& menu_name, int x, int y) override;
   // The client height: the outer height less the frame and the menu bar.
   int ClientHeight(ui::Window& w) override;
-  // Shows the tip text at screen x, y.
+  // Shows the tip text as a balloon pointing at screen x, y, above its window (after the
+  // window shows, when it is still hidden).
   void Balloon(ui::Unit& tip, int x, int y, const std::string& text, int icon) override;
   // Plays the WAV bytes with the desktop's player, without waiting; empty bytes stop it.
   void PlaySound(const ByteSet& wav, bool loop) override;

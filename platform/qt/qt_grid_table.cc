@@ -7,6 +7,7 @@
 
 #include "platform/qt/qt_font.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/qt_text_fit.h"
 #include "platform/qt/qt_window_view.h"
 
 namespace qtp {
@@ -73,29 +74,47 @@ QVariant Foreground(const GridModel& m, const GridCell* cell) {
 }
 
 // The room a cell's text may take: its row and column (or its merge's rows and columns) less
-// a small inset on each side; a wrapping cell only bounds the height of a line.
-QSize TextRoom(const GridModel& m, const GridCell* cell, int r, int c) {
+// a small inset on each side.
+QSize CellRoom(const GridModel& m, int r, int c) {
   const GridMerge* merge = m.MergeAt(r, c);
   const CellRange cells = merge ? merge->range : CellRange{r, c, r, c};
   int width = 0, height = 0;
   for (int row = cells.row1; row <= cells.row2; ++row) height += m.RowHeight(row);
   for (int col = cells.col1; col <= cells.col2; ++col) width += m.ColumnWidth(col);
+  return QSize(width - 6, height - 2);
+}
+
+// The room of one line: a wrapping cell only bounds its height.
+QSize TextRoom(const GridModel& m, const GridCell* cell, int r, int c) {
+  const QSize room = CellRoom(m, r, c);
   const bool wraps = cell && (cell->format & 0x10) && !(cell->format & 0x20);
-  return QSize(wraps ? 0 : width - 6, height - 2);
+  return wraps ? QSize(0, room.height()) : room;
 }
 
 }  // namespace
 
 // The cell's font, made smaller when its line would not fit the row: a font height is the
 // height of the character cell, so the text stays whole in short rows. A text set larger
-// than the grid's own font also narrows to its column, down to that font; text at the
-// grid's font wider than its column shows elided.
-QFont GridTable::FittedFont(const GridModel& m, const GridCell* cell, int r, int c) const {
+// than the grid's own font also narrows to its column, down to that font; a text that still
+// does not show whole then takes a smaller font still, down to a legible size, on one line
+// or wrapped over the lines of its row (headings such as 工字钢租金（天）); *whole tells whether
+// it shows whole (a text that does not is elided).
+QFont GridTable::FittedFont(const GridModel& m, const GridCell* cell, int r, int c,
+                            bool* whole) const {
   const GridFont& font = cell && cell->has_font ? cell->font : m.default_font();
   const QFont& made = FontOf(font, 0);
+  // The made font at the pixel size of f (which differs from it in nothing else).
+  auto sized = [&](const QFont& f) -> const QFont& {
+    return f.pixelSize() == made.pixelSize() ? made : FontOf(font, f.pixelSize());
+  };
   const int smallest = std::max(1, std::abs(m.default_font().height));
-  const QFont fitted = FitFont(made, Q(m.TextAt(r, c)), TextRoom(m, cell, r, c), smallest);
-  return fitted.pixelSize() == made.pixelSize() ? made : FontOf(font, fitted.pixelSize());
+  const QString text = Q(m.TextAt(r, c));
+  const QFont& fitted = sized(FitFont(made, text, TextRoom(m, cell, r, c), smallest));
+  bool shown_whole = true;
+  const QFont best =
+      FitWhole(fitted, text, CellRoom(m, r, c), SmallestWholePixels(smallest), &shown_whole);
+  if (whole) *whole = shown_whole;
+  return sized(best);
 }
 
 // Fonts are made once per cell font and size: a font used before keeps what Qt found for it
@@ -109,16 +128,15 @@ const QFont& GridTable::FontOf(const GridFont& font, int pixel_size) const {
   return fonts_.emplace(std::move(key), made).first->second;
 }
 
-// The cell's whole text, when it is too wide to show whole (as a tooltip); nothing else.
+// The cell's whole text, when it does not show whole (as a tooltip); nothing else.
 QVariant GridTable::ElidedText(const GridModel& m, const GridCell* cell, int r, int c) const {
-  const QString text = Q(m.TextAt(r, c));
-  const QSize room = TextRoom(m, cell, r, c);
-  if (text.isEmpty() || room.width() <= 0) return {};
-  const QFontMetrics metrics(FittedFont(m, cell, r, c));
-  return metrics.horizontalAdvance(text) > room.width() ? QVariant(text) : QVariant();
+  bool whole = true;
+  FittedFont(m, cell, r, c, &whole);
+  return whole ? QVariant() : QVariant(Q(m.TextAt(r, c)));
 }
 
 QVariant GridTable::data(const QModelIndex& index, int role) const {
+  if (view_->Dead()) return {};  // a destroyed window's unit is gone
   const GridModel* m = grid();
   const int r = index.row(), c = index.column();
   if (!m || !m->Inside(r, c)) return {};
@@ -143,6 +161,7 @@ QVariant GridTable::data(const QModelIndex& index, int role) const {
 }
 
 Qt::ItemFlags GridTable::flags(const QModelIndex& index) const {
+  if (view_->Dead()) return Qt::NoItemFlags;  // a destroyed window's unit is gone
   const GridModel* m = grid();
   Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
   if (m && CellTakesInput(*m, index.row(), index.column())) flags |= Qt::ItemIsEditable;
@@ -150,8 +169,9 @@ Qt::ItemFlags GridTable::flags(const QModelIndex& index) const {
 }
 
 bool GridTable::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (role != Qt::EditRole || !view_->Live()) return false;
   const GridModel* m = grid();
-  if (role != Qt::EditRole || !m || !view_->Live()) return false;
+  if (!m) return false;
   const int r = index.row(), c = index.column();
   const std::string text = S(value.toString());
   const ColumnKind* kind = m->Kind(c);

@@ -46,7 +46,8 @@ class GridTable : public QAbstractTableModel {
   const GridModel* grid() const { return unit_.grid.get(); }
 
  private:
-  QFont FittedFont(const GridModel& m, const GridCell* cell, int r, int c) const;
+  QFont FittedFont(const GridModel& m, const GridCell* cell, int r, int c,
+                   bool* whole = nullptr) const;
   QVariant ElidedText(const GridModel& m, const GridCell* cell, int r, int c) const;
   // The Qt font of the cell font (at pixel_size, when not 0), made once.
   const QFont& FontOf(const GridFont& font, int pixel_size) const;

@@ -14,6 +14,14 @@ KeyReporter::KeyReporter(WindowView* view, ui::Unit& u, QObject* watched, bool g
   watched->installEventFilter(this);
 }
 
+namespace {
+int g_forwarding = 0;
+}  // namespace
+
+ForwardedKey::ForwardedKey() { ++g_forwarding; }
+ForwardedKey::~ForwardedKey() { --g_forwarding; }
+bool ForwardedKey::Active() { return g_forwarding > 0; }
+
 int CharCode(const QString& typed) {
   if (typed.isEmpty()) return 0;
   const uint code = typed.toUcs4().value(0, 0);
@@ -32,7 +40,7 @@ bool PassedOnFromInside(QObject* watched) {
 }  // namespace
 
 bool KeyReporter::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::KeyPress || !view_->Live()) return false;
+  if (event->type() != QEvent::KeyPress || !view_->Live() || ForwardedKey::Active()) return false;
   if (PassedOnFromInside(watched)) return false;
   auto* key = static_cast<QKeyEvent*>(event);
   const int vk = VirtualKey(key->key());

@@ -21,6 +21,17 @@ class KeyReporter : public QObject {
   bool grid_;
 };
 
+// While one lives, key presses are not reported: the grid passes a key it has reported on to
+// the cell editor it opened for it.
+class ForwardedKey {
+ public:
+  ForwardedKey();
+  ~ForwardedKey();
+  ForwardedKey(const ForwardedKey&) = delete;
+  ForwardedKey& operator=(const ForwardedKey&) = delete;
+  static bool Active();
+};
+
 // The character code a key press types (Enter 13, Backspace 8 ...), 0 for none.
 int CharCode(const QString& typed);
 

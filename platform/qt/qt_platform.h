@@ -10,7 +10,8 @@
 namespace qtp {
 
 // Makes the QApplication of the process when there is none yet (argc/argv must outlive it)
-// and sets it up for the programs: windows are ended by the framework, not by Qt.
+// and sets it up for the programs: windows are ended by the framework, not by Qt; Qt's own
+// dialogs and buttons speak Chinese (Qt's translations, when installed).
 QApplication* StartApplication(int& argc, char** argv);
 
 // Message boxes, folder browser, programs, web pages and the clock through Qt; the windows

@@ -1,9 +1,9 @@
 // Sounds: the WAV bytes go to a file that the desktop's player plays, never waited for.
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 
+#include "common/files.h"
 #include "platform/qt/qt_backend.h"
 #include "platform/qt/qt_text.h"
 
@@ -38,9 +38,10 @@ void QtBackend::PlaySound(const ByteSet& wav, bool loop) {
   }
   const QString program = FindPlayer();
   if (wav.empty() || program.isEmpty()) return;
-  if (sound_file_.empty())
-    sound_file_ = S(QDir::temp().filePath(
-        QString("rent-sound-%1.wav").arg(QCoreApplication::applicationPid())));
+  // In the user's own temporary folder, where no one else can put a file or link first.
+  const std::string folder = GetSpecialFolder(11);
+  if (folder.empty()) return;
+  sound_file_ = folder + S(QString("rent-sound-%1.wav").arg(QCoreApplication::applicationPid()));
   if (!WriteFile(Q(sound_file_), wav)) return;
   player_ = std::make_unique<QProcess>();
   player_->setProgram(program);

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/qt/qt_date_box.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/qt_units.h"
 #include "platform/qt/qt_window_view.h"
@@ -42,7 +43,7 @@ QWidget* MakeTabs(WindowView* view, ui::Unit& u) {
 }
 
 QWidget* MakeDateBox(WindowView* view, ui::Unit& u) {
-  auto* box = new QDateEdit(view->client());
+  auto* box = new DateBox(view->client());
   box->setCalendarPopup(true);
   box->setDisplayFormat("yyyy年M月d日");
   QObject::connect(box, &QDateEdit::userDateChanged, view, [view, &u](QDate day) {

@@ -1,11 +1,11 @@
 // Edit boxes: one line (QLineEdit) or many (QPlainTextEdit).
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QRegularExpressionValidator>
 #include <QScrollBar>
 
 #include "platform/qt/qt_key_reporter.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/qt_typing.h"
 #include "platform/qt/qt_units.h"
 #include "platform/qt/qt_window_view.h"
 
@@ -24,11 +24,11 @@ QWidget* MakeMultiLine(WindowView* view, ui::Unit& u) {
   return edit;
 }
 
-// The characters an edit box of the mode accepts as typed; nullptr for any.
-const char* AcceptedPattern(InputMode mode) {
-  if (mode == InputMode::kInteger) return "-?[0-9]*";
-  if (mode == InputMode::kDecimal) return "-?[0-9]*\\.?[0-9]*";
-  return nullptr;
+// What a one-line box of the mode takes as typed.
+TypedKind TypedKindOf(InputMode mode) {
+  if (mode == InputMode::kInteger) return TypedKind::kInteger;
+  if (mode == InputMode::kDecimal) return TypedKind::kDecimal;
+  return TypedKind::kText;
 }
 
 QWidget* MakeOneLine(WindowView* view, ui::Unit& u) {
@@ -38,9 +38,7 @@ QWidget* MakeOneLine(WindowView* view, ui::Unit& u) {
     edit->setStyleSheet("lineedit-password-character: 42");  // '*'
   }
   edit->setReadOnly(u.mode == InputMode::kReadOnly);
-  if (const char* pattern = AcceptedPattern(u.mode)) {
-    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), edit));
-  }
+  TakeTypedText(edit, TypedKindOf(u.mode), ui::TextBytesAt(u));
   QObject::connect(edit, &QLineEdit::textEdited, view, [view, &u](const QString& text) {
     if (view->Live()) ui::user::Type(u, S(text));
   });

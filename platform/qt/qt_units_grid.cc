@@ -8,9 +8,11 @@
 
 #include "platform/qt/qt_apply_scope.h"
 #include "platform/qt/qt_grid_delegate.h"
+#include "platform/qt/qt_grid_keys.h"
 #include "platform/qt/qt_grid_table.h"
 #include "platform/qt/qt_grid_view.h"
 #include "platform/qt/qt_key_reporter.h"
+#include "platform/qt/qt_text.h"
 #include "platform/qt/qt_units.h"
 #include "platform/qt/qt_window_view.h"
 
@@ -82,15 +84,28 @@ void ApplyCursor(QTableView* table, const GridModel& m) {
   if (cursor != table->currentIndex()) table->setCurrentIndex(cursor);
 }
 
+// The editors of the unit's cells: their keys reported, their byte limits, their Return.
+GridEditorHooks EditorHooks(WindowView* view, ui::Unit& u) {
+  GridEditorHooks hooks;
+  hooks.made = [view, &u](QWidget* editor) { new KeyReporter(view, u, editor, true); };
+  hooks.bytes = [&u](int row, int col) { return ui::TextBytesAt(u, row, col); };
+  hooks.returned = [view, &u](int row, int col, std::optional<QString> text) {
+    if (!view->Live()) return;
+    ui::user::GridReturn(u, row, col, text ? std::optional(S(*text)) : std::nullopt);
+  };
+  return hooks;
+}
+
 // The editors, look and reports of a table of the grid unit (the unit's own or its overlay).
+// Typing starts an edit (GridKeys); a click on the cursor cell does not, so that what is typed
+// right after it is never lost to an editor opening late.
 void WireTable(WindowView* view, ui::Unit& u, QTableView* table) {
-  table->setItemDelegate(new GridDelegate(
-      table, [view, &u](QWidget* editor) { new KeyReporter(view, u, editor, true); }));
+  table->setItemDelegate(new GridDelegate(table, EditorHooks(view, u)));
   table->horizontalHeader()->hide();  // the grid's own fixed rows are its headings
   table->verticalHeader()->hide();
   table->setSelectionMode(QAbstractItemView::SingleSelection);
-  table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                         QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+  table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+  new GridKeys(view, u, table);
   new KeyReporter(view, u, table, true);
   new RightUpReporter(view, u, table);
 }

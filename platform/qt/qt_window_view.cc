@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "platform/qt/qt_apply_scope.h"
+#include "platform/qt/qt_balloon.h"
 #include "platform/qt/qt_frame.h"
 #include "platform/qt/qt_pictures.h"
 #include "platform/qt/qt_text.h"
@@ -55,9 +56,18 @@ void ClientArea::mousePressEvent(QMouseEvent* event) {
   if (view && view->Live()) ui::user::WindowMouseDown(view->model(), button);
 }
 
+namespace {
+// The caption shown for a title: the desktop would show the program's name for an empty one,
+// so a window declared without a caption shows a blank caption instead.
+QString Caption(const std::string& title) { return title.empty() ? QString(" ") : Q(title); }
+
+// How long a balloon tip of the program stays (a click on it closes it before).
+constexpr int kBalloonMs = 10000;
+}  // namespace
+
 WindowView::WindowView(ui::Window& w) : model_(&w) {
   setAttribute(Qt::WA_DeleteOnClose, false);
-  setWindowTitle(Q(w.title));
+  setWindowTitle(Caption(w.title));
   if (w.modal) setWindowModality(Qt::ApplicationModal);
   if (w.decl && !w.decl->icon.empty()) setWindowIcon(QIcon(AssetPixmap(w.decl->icon)));
   QPixmap picture = w.decl ? AssetPixmap(w.decl->picture) : QPixmap();
@@ -80,11 +90,19 @@ QMenu* WindowView::PopupMenu(const std::string& name) const {
   return found == popups_.end() ? nullptr : found->second;
 }
 
+namespace {
+// Separators show as declared: several in a row, and one at the end of a menu.
+QMenu* AsDeclared(QMenu* menu) {
+  menu->setSeparatorsCollapsible(false);
+  return menu;
+}
+}  // namespace
+
 void WindowView::BuildMenuBar() {
   if (!model_->decl) return;
   for (const ui::MenuDecl& top : model_->decl->menu) {
     if (!top.visible) {
-      auto* popup = new QMenu(Q(top.caption), this);
+      auto* popup = AsDeclared(new QMenu(Q(top.caption), this));
       for (const ui::MenuDecl& item : top.items) AddMenuEntry(popup, item);
       BindMenuAction(popup->menuAction(), top.name);
       if (top.name) popups_[top.name] = popup;
@@ -95,7 +113,7 @@ void WindowView::BuildMenuBar() {
       BindMenuAction(menu_bar_->addAction(Q(top.caption)), top.name);
       continue;
     }
-    QMenu* menu = menu_bar_->addMenu(Q(top.caption));
+    QMenu* menu = AsDeclared(menu_bar_->addMenu(Q(top.caption)));
     BindMenuAction(menu->menuAction(), top.name);
     for (const ui::MenuDecl& item : top.items) AddMenuEntry(menu, item);
   }
@@ -105,7 +123,7 @@ void WindowView::AddMenuEntry(QMenu* menu, const ui::MenuDecl& entry) {
   if (entry.separator) {
     menu->addSeparator();
   } else if (!entry.items.empty()) {
-    QMenu* sub = menu->addMenu(Q(entry.caption));
+    QMenu* sub = AsDeclared(menu->addMenu(Q(entry.caption)));
     BindMenuAction(sub->menuAction(), entry.name);
     for (const ui::MenuDecl& item : entry.items) AddMenuEntry(sub, item);
   } else {
@@ -141,19 +159,39 @@ void WindowView::Apply(ui::Prop what) {
   const ui::Rect& r = model_->rect;
   switch (what) {
     case ui::Prop::kTitle:
-      setWindowTitle(Q(model_->title));
+      setWindowTitle(Caption(model_->title));
       break;
     case ui::Prop::kGeometry:
-      move(r.left, r.top);
+      // A new size keeps the window where it stands (where the user or the desktop put it);
+      // only a new position moves it.
+      if (placed_ != QPoint(r.left, r.top)) {
+        move(r.left, r.top);
+        placed_ = QPoint(r.left, r.top);
+      }
       resize(std::max(1, r.width - kFrameWidth), std::max(1, r.height - kFrameHeight));
       LayOutClient();
       break;
     case ui::Prop::kVisible:
       setVisible(model_->visible);
-      if (model_->visible) raise();
+      if (!model_->visible) break;
+      raise();
+      if (balloon_) {
+        BalloonOf(this)->ShowAt(balloon_->first, balloon_->second, kBalloonMs);
+        balloon_.reset();
+      } else if (QWidget* shown = findChild<BalloonTip*>(); shown && shown->isVisible()) {
+        shown->raise();  // a balloon stays above its window
+      }
       break;
     default:
       break;
+  }
+}
+
+void WindowView::ShowBalloon(QPoint at, const QString& text) {
+  if (isVisible()) {
+    BalloonOf(this)->ShowAt(at, text, kBalloonMs);
+  } else {
+    balloon_.emplace(at, text);
   }
 }
 

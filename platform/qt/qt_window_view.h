@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QWidget>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "common/ui/ui.h"
@@ -46,6 +47,9 @@ class WindowView : public QWidget {
   void Apply(ui::Prop what);
   // Builds every unit's widget and applies all its properties.
   void BuildUnits();
+  // Shows a balloon tip at the screen point; while the window is hidden, right after the
+  // window shows (so that the balloon stands above it).
+  void ShowBalloon(QPoint at, const QString& text);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -59,6 +63,8 @@ class WindowView : public QWidget {
 
   ui::Window* model_;
   bool dead_ = false;
+  std::optional<QPoint> placed_;                       // the model's position last applied
+  std::optional<std::pair<QPoint, QString>> balloon_;  // to show when the window shows
   QMenuBar* menu_bar_ = nullptr;
   ClientArea* client_ = nullptr;
   std::map<std::string, QMenu*> popups_;

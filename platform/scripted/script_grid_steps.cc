@@ -29,6 +29,14 @@ ScriptedPlatform& ScriptedPlatform::ChooseCell(ui::GridRef g, int row, int col,
       [row, col, choice](ui::Unit& u) { return ui::user::GridChoose(u, row, col, choice); });
 }
 
+ScriptedPlatform& ScriptedPlatform::ReturnInCell(ui::GridRef g, int row, int col,
+                                                 std::optional<std::string> text) {
+  const std::string typed = text ? "type \"" + *text + "\" and " : "";
+  return Act(g.window, g.name,
+             typed + "press Return in cell " + Cell(row, col) + " of " + Where(g.window, g.name),
+             [row, col, text](ui::Unit& u) { return ui::user::GridReturn(u, row, col, text); });
+}
+
 ScriptedPlatform& ScriptedPlatform::GridChar(ui::GridRef g, int code) {
   return Act(g.window, g.name, "char " + std::to_string(code) + " on " + Where(g.window, g.name),
              [code](ui::Unit& u) { return ui::user::GridChar(u, code); });

@@ -95,6 +95,9 @@ class ScriptedPlatform : public Platform, public ui::Backend {
   ScriptedPlatform& TypeCell(ui::GridRef g, int row, int col, const std::string& text);
   // Takes the choice from the cell's drop-down list.
   ScriptedPlatform& ChooseCell(ui::GridRef g, int row, int col, const std::string& choice);
+  // The user presses Return on the cell, having typed text into it (none: not editing).
+  ScriptedPlatform& ReturnInCell(ui::GridRef g, int row, int col,
+                                 std::optional<std::string> text = std::nullopt);
   // Types a character (code) into the grid.
   ScriptedPlatform& GridChar(ui::GridRef g, int code);
   // Presses a key (code) on the grid.

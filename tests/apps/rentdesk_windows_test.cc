@@ -83,11 +83,16 @@ TEST_F(RentdeskOnQt, TheClerkLogsInAndLeavesAndBothWindowsRender) {
       if (ui::Unit* exit = ui::FindUnit(MainWindow::退出系统)) ui::user::Click(*exit);
     });
   });
-  // Should a step above fail, the program is still ended.
-  QTimer::singleShot(10000, [] {
+  // Should a step above fail, the program is still ended (a timer of this test only: it must
+  // not end the windows of a later test run in the same process).
+  QTimer guard;
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, [] {
     for (ui::Window* w : ui::LiveWindows()) ui::DestroyWindowUnit(ui::WindowRef{w->name.c_str()});
   });
+  guard.start(10000);
   EXPECT_EQ(ProgramEntry(), 0);
+  ui::SetBackend(nullptr);  // the program's backend was this test's platform
   InstallPlatform(nullptr);
   EXPECT_TRUE(logged_in);
   ASSERT_FALSE(login.isNull());

@@ -42,136 +42,21 @@
 #include "tally/tally_commands.h"
 #include "tally/tally_records.h"
 #include "tally/tally_window.h"
+#include "tests/apps/qt_app_fixture.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// The Qt desktop, except that message boxes are answered at once (OK, or No when asked).
-class AnsweringPlatform : public qtp::QtPlatform {
- public:
-  int MessageBox(const std::string& text, int flags, const std::string&) override {
-    messages.push_back(text);
-    return (flags & 0xF) == 4 || (flags & 0xF) == 3 ? 7 : 1;
-  }
-  std::vector<std::string> messages;
-};
-
-// One docket of a contract's 数据; returns carry negative quantities.
-struct Docket {
-  int number;
-  DateTime date;
-  bool out;
-  double pipe, fasteners, jacks, beams, screws;
-  std::string remark;
-};
-
-class WindowsRender : public ::testing::Test {
+class WindowsRender : public qtapp::QtAppTest {
  protected:
   void SetUp() override {
-    static int argc = 1;
-    static char name[] = "apps_tests";
-    static char* argv[] = {name, nullptr};
-    qtp::StartApplication(argc, argv);
-    InstallPlatform(&platform_);
-    ui::SetBackend(&platform_.Windows());
-    std::string pattern = (fs::temp_directory_path() / "windows-render-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-    SetRunDirectoryForTests(dir_);
+    QtAppTest::SetUp();
     const char* out = getenv("RENT_TEST_OUTPUT");
     out_ = out && *out ? out : RENT_TEST_OUTPUT_DIR;
     fs::create_directories(out_);
-    for (const char* n : {"合同.rdb", "合同.rdt", "出租单数据.rdb"}) WriteTemplate(n);
-    ASSERT_TRUE(OpenTable(RunPath("合同.rdb"), "合同"));
-    DocketMode = 0;
-    PickedContract = {};
-    ContractAddMode = 0;
-    EditedContractRecord = 0;
-  }
-  void TearDown() override {
-    ui::ResetFramework();
-    Settle();
-    CloseAllTables();
-    ui::SetBackend(nullptr);
-    InstallPlatform(nullptr);
-    SetRunDirectoryForTests("");
-    std::error_code ec;
-    fs::remove_all(dir_, ec);
   }
 
-  static void WriteTemplate(const char* name) {
-    auto bytes = FindAsset(name);
-    ASSERT_FALSE(bytes.empty()) << name;
-    ASSERT_TRUE(WriteBinaryToFile(RunPath(name), ByteSet(bytes.begin(), bytes.end())));
-  }
-  static void Settle() {
-    QApplication::processEvents();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-  static void RunFor(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-  }
-
-  // The bytes of a docket table holding these dockets.
-  ByteSet DocketTable(const std::vector<Docket>& dockets) {
-    const std::string path = dir_ + "/构造.rdb";
-    EXPECT_TRUE(CopyDiskFile(RunPath("出租单数据.rdb"), path));
-    EXPECT_TRUE(OpenTable(path, "构造"));
-    for (const Docket& d : dockets) {
-      EXPECT_TRUE(AppendRecord({double(d.number), d.date, d.out, d.pipe, d.fasteners, d.jacks,
-                                d.beams, d.screws, d.remark}));
-    }
-    CloseTable("构造");
-    ByteSet bytes = ReadFileToBinary(path);
-    DeleteDiskFile(path);
-    return bytes;
-  }
-  // Appends a contract to the contract table.
-  void AddContract(const std::string& name, int serial, DateTime start,
-                   const std::vector<Docket>& dockets) {
-    const ByteSet bytes = DocketTable(dockets);
-    ASSERT_TRUE(SelectTable("合同"));
-    std::vector<Value> values = {int32_t{100 + serial},
-                                 name,
-                                 start,
-                                 0.5,
-                                 0.012f,
-                                 0.008f,
-                                 0.05f,
-                                 0.3f,
-                                 std::string("押金已收，月底结清"),
-                                 0.2,
-                                 int32_t{serial},
-                                 bytes};
-    ASSERT_TRUE(AppendRecord(values));
-  }
-  // A month of dockets on site: rentals in early April 2024, returns later.
-  static std::vector<Docket> AMonthOfDockets() {
-    return {
-        {1, MakeDateTime(2024, 4, 2), true, 3600, 2400, 300, 0, 0, "首批"},
-        {2, MakeDateTime(2024, 4, 9), true, 1800, 1200, 150, 24, 0, ""},
-        {3, MakeDateTime(2024, 4, 18), false, -1200, -800, -100, 0, 35, "差螺丝"},
-        {4, MakeDateTime(2024, 4, 27), false, -2000, -1500, -200, -12, 12, "二号楼拆架"},
-    };
-  }
-  void ThreeContracts() {
-    AddContract("东方明珠花园三期", 1, MakeDateTime(2024, 4, 1), AMonthOfDockets());
-    AddContract("城南实验小学", 2, MakeDateTime(2024, 3, 15), {});
-    AddContract("滨江路桥梁加固工程", 3, MakeDateTime(2024, 2, 20), {});
-  }
-
-  // Opens the window without waiting for it; the window is left open.
-  static void Open(const ui::WindowDecl& decl) {
-    ASSERT_TRUE(ui::LoadWindow(decl, false));
-    Settle();
-  }
-  static QWidget* WidgetOf(ui::WindowRef w) {
-    ui::Window* window = ui::FindWindow(w);
-    return window ? static_cast<QWidget*>(window->realisation) : nullptr;
-  }
   // Renders the open window to out_/file and checks its declared size.
   QImage Shoot(const ui::WindowDecl& decl, const std::string& file, bool sized = true) {
     RunFor(80);
@@ -196,6 +81,24 @@ class WindowsRender : public ::testing::Test {
     return dark;
   }
   // The unit's declared place in its window.
+  // The texts of the grid's cells that do not show whole on screen (elided: the grid offers
+  // them as a tooltip).
+  static std::vector<std::string> CutTexts(ui::GridRef g) {
+    std::vector<std::string> cut;
+    auto* table = qobject_cast<QTableView*>(static_cast<QObject*>(U(g).realisation));
+    EXPECT_NE(table, nullptr) << g.name;
+    if (!table) return cut;
+    const QAbstractItemModel* model = table->model();
+    for (int r = 0; r < model->rowCount(); ++r) {
+      for (int c = 0; c < model->columnCount(); ++c) {
+        const QModelIndex cell = model->index(r, c);
+        if (table->rowSpan(r, c) < 1 || cell.data().toString().isEmpty()) continue;
+        if (cell.data(Qt::ToolTipRole).isValid())
+          cut.push_back(cell.data().toString().toStdString());
+      }
+    }
+    return cut;
+  }
   template <ui::Kind K>
   static int DarkIn(const QImage& image, ui::Ref<K> r) {
     const ui::Rect rect = ui::GetRect(r);
@@ -216,16 +119,7 @@ class WindowsRender : public ::testing::Test {
     EXPECT_TRUE(image.save(QString::fromStdString(out_ + "/" + file)));
     return image;
   }
-  template <ui::Kind K>
-  static ui::Unit& U(ui::Ref<K> r) {
-    ui::Unit* u = ui::FindUnit(r);
-    EXPECT_NE(u, nullptr) << r.name;
-    static ui::Unit none;
-    return u ? *u : none;
-  }
-
-  AnsweringPlatform platform_;
-  std::string dir_, out_;
+  std::string out_;
 };
 
 TEST_F(WindowsRender, ContractWindowWithThreeContracts) {
@@ -236,6 +130,7 @@ TEST_F(WindowsRender, ContractWindowWithThreeContracts) {
   const QImage image = Shoot(ContractWindowDecl(), "contract_window.png");
   EXPECT_GT(DarkIn(image, W::标签1), 20);
   EXPECT_GT(DarkIn(image, W::高级表格1), 400);
+  EXPECT_EQ(CutTexts(W::高级表格1), std::vector<std::string>{});  // 工字钢租金（天） too
 }
 
 TEST_F(WindowsRender, ContractPickWindow) {
@@ -244,6 +139,7 @@ TEST_F(WindowsRender, ContractPickWindow) {
   ui::user::GridClick(U(ContractPickWindow::高级表格1), 1, 1);
   const QImage image = Shoot(ContractPickWindowDecl(), "contract_pick_window.png");
   EXPECT_GT(DarkIn(image, ContractPickWindow::按钮1), 20);
+  EXPECT_EQ(CutTexts(ContractPickWindow::高级表格1), std::vector<std::string>{});
 }
 
 TEST_F(WindowsRender, DocketEntryWindowOnBothPages) {
@@ -276,7 +172,7 @@ TEST_F(WindowsRender, DocketEditWindowWithFourDockets) {
   ASSERT_TRUE(SelectTable("合同"));
   ASSERT_TRUE(GoToRecord(1));
   PickedContract.record = 1;
-  DocketMode = 1;
+  DocketMode = DocketModeValue::kEdit;
   ASSERT_TRUE(OpenPickedContractDockets());
   Open(DocketEditWindowDecl());
   const QImage image = Shoot(DocketEditWindowDecl(), "docket_edit_window.png");
@@ -321,6 +217,7 @@ TEST_F(SettlementRender, AfterADeductionRunWithItsPrintedFirstPage) {
   const QImage image = Shoot(SettlementWindowDecl(), "settlement_deduction.png");
   EXPECT_GT(DarkIn(image, W::标签1), 10);
   EXPECT_GT(DarkIn(image, W::高级表格1), 1000);
+  EXPECT_EQ(CutTexts(W::高级表格1), std::vector<std::string>{});
   // The narrow contract box lists the names whole and shows the chosen one as its tooltip.
   auto* combo = qobject_cast<QComboBox*>(static_cast<QObject*>(U(W::组合框1).realisation));
   ASSERT_NE(combo, nullptr);
@@ -336,6 +233,11 @@ TEST_F(SettlementRender, AfterACumulativeRunWithItsPrintedFirstPage) {
   SettleApril(true);
   const QImage image = Shoot(SettlementWindowDecl(), "settlement_cumulative.png");
   EXPECT_GT(DarkIn(image, W::高级表格1), 1000);
+  EXPECT_EQ(CutTexts(W::高级表格1), std::vector<std::string>{});  // 合计金额大写 too
+  auto* table = qobject_cast<QTableView*>(static_cast<QObject*>(U(W::高级表格1).realisation));
+  ASSERT_NE(table, nullptr);
+  table->scrollToBottom();  // the run's rows: totals, the amount in words, the footer
+  Shoot(SettlementWindowDecl(), "settlement_cumulative_scrolled.png");
   SetGridPrintTitle(W::高级表格1, "墨川建筑器材租赁站租金计算清单", "黑体字", 30, true, 2);
   const QImage page = PrintFirstPage(W::高级表格1, "settlement_cumulative_page1.png");
   EXPECT_GT(DarkPixels(page, 100, 0, 594, 160), 100) << "the title";

@@ -2,12 +2,17 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "common/env.h"
 #include "tests/common/fake_platform.h"
+#include "tests/common/scoped_variable.h"
 #include "tests/common/scratch_folder.h"
 
 namespace {
@@ -94,15 +99,53 @@ TEST_F(FilesTest, ExistsWithWildcards) {
   for (const Case& c : cases) EXPECT_EQ(FileExists(dir_.File(c.name)), c.exists) << c.name;
 }
 
-TEST_F(FilesTest, TemporaryFolderHasATrailingSlash) {
-  const char* old = getenv("TMPDIR");
-  std::string saved = old ? old : "";
-  setenv("TMPDIR", "/var/tmp", 1);
-  EXPECT_EQ(GetSpecialFolder(11), "/var/tmp/");
-  unsetenv("TMPDIR");
-  EXPECT_EQ(GetSpecialFolder(11), "/tmp/");
+// The temporary folder is the user's own: made mode 0700, and never a link, a file or a folder
+// that others may enter (another user could have put it there first).
+TEST_F(FilesTest, TheTemporaryFolderIsTheUsersOwn) {
+  const std::string run = dir_.File("run"), tmp = dir_.File("tmp"), elsewhere = dir_.File("x");
+  for (const std::string& d : {run, tmp, elsewhere}) ASSERT_EQ(mkdir(d.c_str(), 0700), 0);
+  const std::string mine = tmp + "/rentdesk-clerk";
+  const struct {
+    const char* what;
+    std::optional<std::string> runtime, user;
+    std::function<void()> before;
+    std::string folder;
+  } cases[] = {
+      {"the session's runtime folder", run, "clerk", [] {}, run + "/rentdesk/"},
+      {"no runtime folder", std::nullopt, "clerk", [] {}, mine + "/"},
+      {"a link in the runtime folder", run, "clerk",
+       [&] { ASSERT_EQ(symlink(elsewhere.c_str(), (run + "/rentdesk").c_str()), 0); }, mine + "/"},
+      {"a link planted in the shared folder", std::nullopt, "clerk",
+       [&] { ASSERT_EQ(symlink(elsewhere.c_str(), mine.c_str()), 0); }, ""},
+      {"a folder others may enter", std::nullopt, "clerk",
+       [&] { ASSERT_EQ(mkdir(mine.c_str(), 0755), 0); }, ""},
+      {"a file", std::nullopt, "clerk", [&] { WriteBinaryToFile(mine, Bytes("x")); }, ""},
+      {"no user name", std::nullopt, std::nullopt, [] {}, tmp + "/rentdesk/"},
+      {"a user name with a slash", std::nullopt, "../clerk", [] {}, tmp + "/rentdesk/"},
+  };
+  ScopedVariable shared("TMPDIR", tmp);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    for (const std::string& d : {run + "/rentdesk", mine, tmp + "/rentdesk"}) {
+      std::filesystem::remove_all(d);
+    }
+    c.before();
+    ScopedVariable runtime("XDG_RUNTIME_DIR", c.runtime), user("USER", c.user);
+    EXPECT_EQ(GetSpecialFolder(11), c.folder);
+    struct stat st;
+    if (!c.folder.empty()) {
+      ASSERT_EQ(lstat(c.folder.c_str(), &st), 0);
+      EXPECT_EQ(st.st_mode & 0777, 0700u);
+    }
+    EXPECT_EQ(std::filesystem::is_empty(elsewhere), true) << "nothing is made through a link";
+  }
+  ScopedVariable none("TMPDIR", std::nullopt),
+      user("USER", "rent-test-" + std::to_string(getpid()));
+  ScopedVariable runtime("XDG_RUNTIME_DIR", std::nullopt);
+  const std::string fallback = "/tmp/rentdesk-rent-test-" + std::to_string(getpid());
+  EXPECT_EQ(GetSpecialFolder(11), fallback + "/");
+  std::filesystem::remove(fallback);
   EXPECT_EQ(GetSpecialFolder(5), "");
-  if (old) setenv("TMPDIR", saved.c_str(), 1);
 }
 
 TEST_F(FilesTest, BrowseForFolderAsksThePlatform) {

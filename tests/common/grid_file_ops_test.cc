@@ -20,8 +20,8 @@ void FillGrid() {
   SetGridRowCount(kGrid, 7);
   SetGridColumnCount(kGrid, 5);
   SetGridFixedRows(kGrid, 2);
-  SetGridCellData(kGrid, 0, 1, 1, Value(std::string("钢管")));
-  SetGridCellData(kGrid, 3, 2, 1, Value(0.1 + 0.2));
+  SetGridCellData(kGrid, 0, 1, kCellContent, Value(std::string("钢管")));
+  SetGridCellData(kGrid, 3, 2, kCellContent, Value(0.1 + 0.2));
   SetGridFontName(kGrid, 0, 0, 0, 4, "黑体");
   SetGridFontStyle(kGrid, 0, 0, 0, 4, 1);
   SetGridAlignment(kGrid, 1, 1, 6, 4, 3);
@@ -74,7 +74,7 @@ TEST_F(GridFileOpsTest, ARefusedFileLeavesTheGridUntouched) {
     ASSERT_TRUE(WriteWholeFileAtomic(cut, ByteSet(bytes.begin(), bytes.begin() + 600)));
     ASSERT_TRUE(WriteWholeFileAtomic(garbage, ByteSet(2000, 0x5A)));
     SetGridRowCount(kGrid, 3);
-    SetGridCellData(kGrid, 1, 1, 1, Value(std::string("留下")));
+    SetGridCellData(kGrid, 1, 1, kCellContent, Value(std::string("留下")));
     SetGridCursor(kGrid, 2, 2);
     const GridModel before = ui::Grid(kGrid);
     for (const std::string& path : {garbage, cut, scratch_.File("missing.grd"), scratch_.path()}) {

@@ -21,6 +21,8 @@ TEST(GridCellData, FormatsNumbersAsTheGridShowsThem) {
       {1.0 / 3.0, "0.3333333333333"},
       {3.14159265f, "3.14159"},
       {int64_t{1} << 40, "1099511627776"},
+      {-30 * 0.0, "0"},  // the amount of a return at a rent of 0
+      {-0.0f, "0"},
   };
   for (const Case& c : cases) {
     EXPECT_TRUE(g.SetCellData(1, 1, 1, c.v));
@@ -72,7 +74,7 @@ TEST(GridRanges, ClampedToTheGrid) {
   EXPECT_EQ(g.Cell(3, 2), nullptr);  // left-aligned and empty: blank again
 }
 
-TEST(GridRanges, ClearCellsResetsEveryAttribute) {
+TEST(GridRanges, ClearCellsResetsEveryAttributeButTheAlignment) {
   GridModel g = MakeGrid(3, 3);
   CellRange all = GridModel::MakeRange(0, 0, 2, 2);
   g.SetText(1, 1, "a");
@@ -81,6 +83,15 @@ TEST(GridRanges, ClearCellsResetsEveryAttribute) {
   g.SetBackground(all, 0xFF);
   EXPECT_TRUE(g.ClearCells(all));
   EXPECT_TRUE(g.cells().empty());
+  // A centred cell stays centred for the next text.
+  g.SetText(1, 1, "-400");
+  EXPECT_TRUE(g.SetAlignment(all, 2));
+  const int32_t centred = g.Cell(1, 1)->format;
+  EXPECT_TRUE(g.ClearCells(all));
+  EXPECT_EQ(g.CellText(1, 1), "");
+  ASSERT_NE(g.Cell(2, 2), nullptr);
+  EXPECT_EQ(g.Cell(2, 2)->format, centred);
+  EXPECT_EQ(g.Cell(1, 1)->format, centred);
 }
 
 TEST(GridRanges, FontsAndStyles) {

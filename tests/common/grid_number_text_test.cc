@@ -1,5 +1,6 @@
 // Numbers written into grid cells show as printf's "%.13g" (doubles) and "%.6g" (floats) do,
-// byte for byte, although the cells make their text without printf.
+// byte for byte, although the cells make their text without printf; only a zero never shows
+// a sign ("0", not "-0").
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -14,6 +15,7 @@
 namespace {
 
 std::string Printf(const char* format, double v) {
+  if (v == 0) return "0";
   char buf[64];
   std::snprintf(buf, sizeof buf, format, v);
   return buf;

@@ -29,7 +29,7 @@ TEST_F(GridOpsTest, CellDataIsStoredAsItsText) {
   };
   ASSERT_TRUE(RunGrid([&] {
     for (const Case& c : cases) {
-      EXPECT_TRUE(SetGridCellData(kGrid, 2, 3, 1, c.value)) << c.text;
+      EXPECT_TRUE(SetGridCellData(kGrid, 2, 3, kCellContent, c.value)) << c.text;
       EXPECT_EQ(GetGridCellData(kGrid, 2, 3), c.text);
     }
   })) << failure_;
@@ -38,9 +38,9 @@ TEST_F(GridOpsTest, CellDataIsStoredAsItsText) {
 
 // Each operation aimed at cells outside the 5 x 4 grid.
 const std::pair<const char*, std::function<bool()>> kOutside[] = {
-    {"cell data row", [] { return SetGridCellData(kGrid, 5, 0, 1, Value(1.0)); }},
-    {"cell data col", [] { return SetGridCellData(kGrid, 0, 4, 1, Value(1.0)); }},
-    {"cell data neg", [] { return SetGridCellData(kGrid, -1, 0, 1, Value(1.0)); }},
+    {"cell data row", [] { return SetGridCellData(kGrid, 5, 0, kCellContent, Value(1.0)); }},
+    {"cell data col", [] { return SetGridCellData(kGrid, 0, 4, kCellContent, Value(1.0)); }},
+    {"cell data neg", [] { return SetGridCellData(kGrid, -1, 0, kCellContent, Value(1.0)); }},
     {"cursor", [] { return SetGridCursor(kGrid, 1, 4); }},
     {"font name", [] { return SetGridFontName(kGrid, 5, 0, 9, 3, "黑体"); }},
     {"font size", [] { return SetGridFontSize(kGrid, 0, 4, 4, 9, 20); }},
@@ -69,7 +69,7 @@ const std::pair<const char*, std::function<bool()>> kOutside[] = {
 
 TEST_F(GridOpsTest, OperationsOutsideTheGridFailAndChangeNothing) {
   ASSERT_TRUE(RunGrid([] {
-    SetGridCellData(kGrid, 1, 1, 1, Value(std::string("甲")));
+    SetGridCellData(kGrid, 1, 1, kCellContent, Value(std::string("甲")));
     SetGridCursor(kGrid, 2, 2);
     const GridModel before = ui::Grid(kGrid);
     for (const auto& [name, op] : kOutside) {
@@ -81,7 +81,7 @@ TEST_F(GridOpsTest, OperationsOutsideTheGridFailAndChangeNothing) {
 
 TEST_F(GridOpsTest, AGridWhoseWindowIsNotOpenReadsEmptyAndRefuses) {
   ASSERT_TRUE(Run([] {
-    EXPECT_FALSE(SetGridCellData(kGrid, 0, 0, 1, Value(1.0)));
+    EXPECT_FALSE(SetGridCellData(kGrid, 0, 0, kCellContent, Value(1.0)));
     EXPECT_EQ(GetGridCellData(kGrid, 0, 0), "");
     EXPECT_EQ(GetGridRowCount(kGrid), 0);
     EXPECT_EQ(GetGridCursorRow(kGrid), -1);
@@ -134,7 +134,7 @@ TEST_F(GridOpsTest, FontStylesAndAlignments) {
       {3, 700, true, false},  {4, 400, false, true},
   };
   ASSERT_TRUE(RunGrid([&] {
-    SetGridCellData(kGrid, 1, 1, 1, Value(std::string("甲")));  // keeps the cell stored
+    SetGridCellData(kGrid, 1, 1, kCellContent, Value(std::string("甲")));  // keeps the cell stored
     for (const Style& s : styles) {
       ASSERT_TRUE(SetGridFontStyle(kGrid, 1, 1, -1, -1, s.style));
       const GridFont& f = ui::Grid(kGrid).Cell(1, 1)->font;
@@ -151,7 +151,7 @@ TEST_F(GridOpsTest, FontStylesAndAlignments) {
 
 TEST_F(GridOpsTest, ClearGridCellsIsClampedToTheGrid) {
   ASSERT_TRUE(RunGrid([] {
-    for (int r = 0; r < 5; ++r) SetGridCellData(kGrid, r, 1, 1, Value(int32_t{r}));
+    for (int r = 0; r < 5; ++r) SetGridCellData(kGrid, r, 1, kCellContent, Value(int32_t{r}));
     SetGridFontSize(kGrid, 2, 1, 4, 1, 30);
     EXPECT_TRUE(ClearGridCells(kGrid, 2, 1, 99, 99));
     EXPECT_EQ(GetGridCellData(kGrid, 1, 1), "1");
@@ -166,7 +166,7 @@ TEST_F(GridOpsTest, ClearGridCellsIsClampedToTheGrid) {
 TEST_F(GridOpsTest, ClearGridKeepsTheCountsAndDropsTheRest) {
   ASSERT_TRUE(RunGrid([] {
     SetGridFixedRows(kGrid, 2);
-    SetGridCellData(kGrid, 3, 3, 1, Value(1.5));
+    SetGridCellData(kGrid, 3, 3, kCellContent, Value(1.5));
     SetGridColumnWidth(kGrid, 2, 150);
     SetGridColumnType(kGrid, 1, 4);
     AddGridChoiceItem(kGrid, 1, "出库");
@@ -206,7 +206,7 @@ TEST_F(GridOpsTest, InsertedLinesGoInsideOrAtTheEnd) {
   ASSERT_TRUE(RunGrid([&] {
     for (auto [position, at] : rows) {
       SetGridRowCount(kGrid, 5);
-      for (int r = 0; r < 5; ++r) SetGridCellData(kGrid, r, 1, 1, Value(int32_t{r}));
+      for (int r = 0; r < 5; ++r) SetGridCellData(kGrid, r, 1, kCellContent, Value(int32_t{r}));
       ASSERT_TRUE(InsertGridRow(kGrid, "新", position));
       EXPECT_EQ(GetGridRowCount(kGrid), 6);
       EXPECT_EQ(GetGridCellData(kGrid, at, 0), "新") << position;
@@ -237,7 +237,7 @@ TEST_F(GridOpsTest, JoinedCellsShowAsTheirFirstCell) {
 
 TEST_F(GridOpsTest, DroppedRowsMoveTheRowsBelowUp) {
   ASSERT_TRUE(RunGrid([] {
-    for (int r = 0; r < 5; ++r) SetGridCellData(kGrid, r, 1, 1, Value(int32_t{r * 10}));
+    for (int r = 0; r < 5; ++r) SetGridCellData(kGrid, r, 1, kCellContent, Value(int32_t{r * 10}));
     EXPECT_TRUE(DropGridRow(kGrid, 2));
     EXPECT_EQ(GetGridRowCount(kGrid), 4);
     const char* expected[] = {"0", "10", "30", "40"};

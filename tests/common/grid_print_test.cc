@@ -58,7 +58,8 @@ TEST_F(GridPrintTest, AHundredRowGridIsCapturedOnA4WithTheTitleOnTheFirstPage) {
   ASSERT_TRUE(RunGrid([] {
     SetGridRowCount(kGrid, 100);
     SetGridColumnCount(kGrid, 10);
-    for (int r = 0; r < 100; ++r) SetGridCellData(kGrid, r, 0, 1, Value("r" + std::to_string(r)));
+    for (int r = 0; r < 100; ++r)
+      SetGridCellData(kGrid, r, 0, kCellContent, Value("r" + std::to_string(r)));
     SetGridPrintTitle(kGrid, "北区租金计算清单", "黑体");
     SetGridPrintDatePosition(kGrid, 1);
     SetGridPageNumberPosition(kGrid, 2);
@@ -87,7 +88,7 @@ TEST_F(GridPrintTest, PagesAreCapturedEvenWhenPrintingFails) {
   script_.AnswerPrint(2);
   script_.ExpectMessageBox("打印表格出错,请检查打印设置或稍候重试!", 16, "错误");
   ASSERT_TRUE(RunGrid([] {
-    SetGridCellData(kGrid, 1, 1, 1, Value(std::string("甲")));
+    SetGridCellData(kGrid, 1, 1, kCellContent, Value(std::string("甲")));
     EXPECT_FALSE(PrintGrid(kGrid));
   })) << failure_;
   ASSERT_EQ(script_.prints().size(), 1u);

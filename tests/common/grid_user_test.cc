@@ -41,6 +41,43 @@ TEST_F(GridUserTest, AnEditStoresTheTextAndRaisesTheChangeWithTheCursorThere) {
   EXPECT_EQ(Log(), (Strings{"changed 3,1 钢管 6m cursor 3,1", "changed 2,2 12 cursor 2,2"}));
 }
 
+// Return moves the cursor on before the edit's handler runs (it sees the cursor on the next
+// cell): down the column, from its last row to the top of the next column, not past the
+// last cell; text that is no change is not stored again.
+TEST_F(GridUserTest, ReturnMovesTheCursorOnThenStoresTheEdit) {
+  script_.ReturnInCell(kGrid, 1, 1, "5").ReturnInCell(kGrid, 2, 1);
+  script_.ReturnInCell(kGrid, 4, 1, "7").ReturnInCell(kGrid, 1, 1, "5");
+  script_.ReturnInCell(kGrid, 4, 3).ReturnInCell(kGrid, 0, 1, "甲");
+  ASSERT_TRUE(RunGrid([] {},
+                      [] {
+                        EXPECT_EQ(GetGridCellData(kGrid, 1, 1), "5");
+                        EXPECT_EQ(GetGridCellData(kGrid, 4, 1), "7");
+                        EXPECT_EQ(GetGridCellData(kGrid, 0, 1), "");  // a heading: refused
+                      }))
+      << failure_;
+  EXPECT_EQ(Log(),
+            (Strings{"changed 1,1 5 cursor 2,1", "cursor 2,1 reads 2,1", "cursor 3,1 reads 3,1",
+                     "changed 4,1 7 cursor 1,2", "cursor 1,2 reads 1,2", "cursor 2,1 reads 2,1",
+                     "cursor 1,1 reads 1,1"}));
+}
+
+// A cell whose text goes into a text field keeps no more GBK bytes than it holds.
+TEST_F(GridUserTest, TypedTextIsCutToTheCellsByteLimit) {
+  script_.TypeCell(kGrid, 1, 3, "钢管扣件")
+      .TypeCell(kGrid, 2, 3, "ab钢管")
+      .ReturnInCell(kGrid, 3, 3, "顶托123");
+  ASSERT_TRUE(RunGrid([] {},
+                      [] {
+                        EXPECT_EQ(GetGridCellData(kGrid, 1, 3), "钢管");
+                        EXPECT_EQ(GetGridCellData(kGrid, 2, 3), "ab钢");
+                        EXPECT_EQ(GetGridCellData(kGrid, 3, 3), "顶托");
+                        SetGridCellData(kGrid, 3, 3, kCellContent,
+                                        Value(std::string("程序写的长文字")));
+                        EXPECT_EQ(GetGridCellData(kGrid, 3, 3), "程序写的长文字");
+                      }))
+      << failure_;
+}
+
 TEST_F(GridUserTest, AnEditOfJoinedCellsGoesToTheirFirstCell) {
   script_.TypeCell(kGrid, 2, 3, "合并");
   ASSERT_TRUE(RunGrid([] { JoinGridCells(kGrid, 1, 1, 2, 3); },
@@ -62,7 +99,7 @@ TEST_F(GridUserTest, HeaderCellsAndCellsOutsideRefuseTheUsersEdit) {
 TEST_F(GridUserTest, AReadOnlyCellRefusesTheUserButTakesTheProgramsWrite) {
   script_.TypeCell(kGrid, 2, 1, "改").Refused().TypeCell(kGrid, 3, 2, "改").Refused();
   script_.Do([] {
-    EXPECT_TRUE(SetGridCellData(kGrid, 2, 1, 1, Value(std::string("程序"))));
+    EXPECT_TRUE(SetGridCellData(kGrid, 2, 1, kCellContent, Value(std::string("程序"))));
     EXPECT_TRUE(SetGridCellFlag(kGrid, 3, 2, 3, 2, false));
   });
   script_.TypeCell(kGrid, 3, 2, "可改").ChooseCell(kGrid, 1, 2, "出库").Refused();
@@ -87,7 +124,7 @@ TEST_F(GridUserTest, AGridThatIsNotEditableRefusesEveryEdit) {
     SetGridColumnType(kGrid, 2, 8);
     AddGridChoiceItem(kGrid, 2, "出库");
     SetGridEditable(kGrid, false);
-    EXPECT_TRUE(SetGridCellData(kGrid, 1, 1, 1, Value(1.5)));
+    EXPECT_TRUE(SetGridCellData(kGrid, 1, 1, kCellContent, Value(1.5)));
   })) << failure_;
   EXPECT_EQ(Log(), (Strings{"cursor 1,1 reads 1,1"}));
 }

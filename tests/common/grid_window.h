@@ -20,12 +20,14 @@ inline void OnCursor(const ui::EventArgs& a) {
   Note("cursor " + At(a) + " reads " + std::to_string(GetGridCursorRow(表格窗口::高级表格1)) + "," +
        std::to_string(GetGridCursorColumn(表格窗口::高级表格1)));
 }
-// An edit of column 2 has the handler write column 3 of the row (that raises no event).
+// An edit of column 2 has the handler write column 3 of the row (that raises no event); the
+// user's text in column 3 takes at most 4 GBK bytes.
 inline void OnChanged(const ui::EventArgs& a) {
   constexpr ui::GridRef g = 表格窗口::高级表格1;
   Note("changed " + At(a) + " " + GetGridCellData(g, a.row, a.col) + " cursor " +
        std::to_string(GetGridCursorRow(g)) + "," + std::to_string(GetGridCursorColumn(g)));
-  if (a.col == 2) SetGridCellData(g, a.row, 3, 1, Value(GetGridCellData(g, a.row, 2) + "!"));
+  if (a.col == 2)
+    SetGridCellData(g, a.row, 3, kCellContent, Value(GetGridCellData(g, a.row, 2) + "!"));
 }
 inline void OnChoice(const ui::EventArgs& a) { Note("choice " + At(a) + " " + a.text); }
 inline void OnChar(const ui::EventArgs& a) { Note("char " + std::to_string(a.code)); }
@@ -36,7 +38,7 @@ inline ui::WindowDecl Make() {
   using E = ui::Event;
   constexpr ui::GridRef g = 表格窗口::高级表格1;
   return TestWindow(
-      "表格窗口", {ui::Declare(g, {10, 10, 380, 280})},
+      "表格窗口", {ui::Declare(g, {10, 10, 380, 280}).CellTextBytes(1, 3, -1, 3, 4)},
       {ui::Bind(g, E::kGridCursorChanged, OnCursor), ui::Bind(g, E::kGridCellChanged, OnChanged),
        ui::Bind(g, E::kGridChoice, OnChoice), ui::Bind(g, E::kGridChar, OnChar),
        ui::Bind(g, E::kGridKey, OnKey), ui::Bind(g, E::kGridRightUp, OnRightUp)});

@@ -8,6 +8,7 @@
 #include "common/env.h"
 #include "common/files.h"
 #include "common/text.h"
+#include "tests/common/fault_env.h"
 #include "tests/common/scratch_folder.h"
 
 namespace {
@@ -74,8 +75,8 @@ TEST_F(IniTest, WindowsProfileConventions) {
                        "[config]\r\n"
                        "other=in duplicate\r\n"
                        "[用户设置]\r\n"
-                       "用户名=张三"));                         // no newline at the end
-  EXPECT_EQ(ReadIniItem(ini_, "CONFIG", "PRICE"), "  12.5  ");  // the blanks are the value's
+                       "用户名=张三"));                     // no newline at the end
+  EXPECT_EQ(ReadIniItem(ini_, "CONFIG", "PRICE"), "12.5");  // blanks around '=' are no one's
   EXPECT_EQ(ReadIniItem(ini_, "config", "other", "first section only"), "first section only");
   EXPECT_EQ(ReadIniItem(ini_, "用户设置", "用户名"), "张三");
   EXPECT_EQ(ReadIniItem(ini_, " \t用户设置", "\n用户名"), "张三");
@@ -85,11 +86,70 @@ TEST_F(IniTest, WindowsProfileConventions) {
   EXPECT_EQ(ReadIniItem(" ", "用户设置", "用户名", "def"), "");
 }
 
-TEST_F(IniTest, AValueReadsBackWithItsBlanks) {
-  for (const char* v : {"是 ", " lead", "\tboth "}) {
-    ASSERT_TRUE(WriteIniItem(ini_, "用户设置", "密码", v));
-    EXPECT_EQ(ReadIniItem(ini_, "用户设置", "密码"), v);
+TEST_F(IniTest, AValueReadsBackWithItsBlanksAndQuotes) {
+  const struct {
+    const char* value;
+    const char* line;  // as the file holds it
+  } cases[] = {
+      {"是 ", "密码=\"是 \""}, {" lead", "密码=\" lead\""}, {"\tboth ", "密码=\"\tboth \""},
+      {"   ", "密码=\"   \""}, {"\"q\"", "密码=\"\"q\"\""}, {"\"\"", "密码=\"\"\"\""},
+      {"\"", "密码=\""},       {"a b", "密码=a b"},         {"", "密码="},
+      {"\"x", "密码=\"x"},
+  };
+  for (const auto& c : cases) {
+    ASSERT_TRUE(WriteIniItem(ini_, "用户设置", "密码", c.value));
+    EXPECT_EQ(ReadIniItem(ini_, "用户设置", "密码"), c.value) << c.line;
+    EXPECT_EQ(Utf8FileText(ini_), std::string("[用户设置]\n") + c.line + "\n");
   }
+}
+
+// Blanks around '=' and around the value belong to neither key nor value, as the profile
+// format has it, so hand-edited files read as they look; double quotes keep a value whole.
+TEST_F(IniTest, HandEditedLinesReadAsTheyLook) {
+  const struct {
+    const char* line;
+    const char* value;
+  } cases[] = {
+      {"密码 = 123", "123"},           {"密码\t=\t123\t", "123"}, {"  密码=123  ", "123"},
+      {"密码 = \" 12 3 \"", " 12 3 "}, {"密码=\"\"", ""},         {"密码 =", ""},
+      {"密码=\"123", "\"123"},         {"密码='123'", "'123'"},   {"密码=1 = 2", "1 = 2"},
+  };
+  for (const auto& c : cases) {
+    WriteRaw(ini_, ToGbk(std::string("[用户设置]\r\n") + c.line + "\r\n"));
+    EXPECT_EQ(ReadIniItem(ini_, "用户设置", "密码", "def"), c.value) << c.line;
+  }
+}
+
+// Editors save UTF-8, with or without a byte order mark: such a file reads as UTF-8, and the
+// next write stores the whole file as GBK.
+TEST_F(IniTest, AUtf8FileReadsAndIsWrittenBackAsGbk) {
+  const std::string body =
+      "[用户设置]\r\n使用密码=是\r\n密码 = 旧密\r\n用户名=김 经理\r\n[config]\r\n价格=12\r\n";
+  for (const std::string& file : {"\xEF\xBB\xBF" + body, body}) {
+    WriteRaw(ini_, file);
+    EXPECT_EQ(ReadIniItem(ini_, "用户设置", "使用密码"), "是");
+    EXPECT_EQ(ReadIniItem(ini_, "用户设置", "密码"), "旧密");
+    EXPECT_EQ(ReadIniItem(ini_, "用户设置", "用户名"), "김 经理") << "read as it stands";
+    ASSERT_TRUE(WriteIniItem(ini_, "config", "价格", "15"));
+    ByteSet b = ReadFileToBinary(ini_);
+    EXPECT_EQ(std::string(b.begin(), b.end()),
+              ToGbk("[用户设置]\r\n使用密码=是\r\n密码 = 旧密\r\n用户名=? 经理\r\n[config]\r\n"
+                    "价格=15\r\n"));
+    EXPECT_EQ(ReadIniItem(ini_, "用户设置", "密码"), "旧密");
+  }
+  // GBK bytes are no UTF-8, so a GBK file is never taken for one.
+  WriteRaw(ini_, ToGbk("[用户设置]\n单位名称=钢管租赁\n"));
+  EXPECT_EQ(ReadIniItem(ini_, "用户设置", "单位名称"), "钢管租赁");
+}
+
+TEST_F(IniTest, APathGbkLacksIsUsedAsItStands) {
+  const std::string folder = dir_.File("김철수");
+  ASSERT_TRUE(MakeDirectory(folder));
+  const std::string ini = folder + "/配置.ini";
+  ASSERT_TRUE(WriteIniItem(ini, "用户设置", "单位名称", "永安"));
+  EXPECT_EQ(ReadIniItem(ini, "用户设置", "单位名称"), "永安");
+  EXPECT_EQ(ReadIniItem(" \t" + ini, "用户设置", "单位名称"), "永安");
+  EXPECT_TRUE(FileExists(ini));
 }
 
 TEST_F(IniTest, WritingKeepsEveryOtherLine) {
@@ -217,6 +277,30 @@ TEST_F(IniTest, AFailedWriteLeavesTheOldFile) {
     EXPECT_EQ(ReadIniItem(ini_, "用户设置", "用户名"), "张三");
   }
   EXPECT_EQ(ReadFileToBinary(ini_), before);
+}
+
+// A write that fails at any of its writes leaves the file as it was, a UTF-8 one too; with no
+// failure the whole file is GBK afterwards.
+TEST_F(IniTest, AWriteFailingAtAnyPointLeavesTheFileAsItWas) {
+  const std::string before = "\xEF\xBB\xBF[用户设置]\n单位名称=永安\n";
+  int writes = 0;
+  {
+    WriteRaw(ini_, before);
+    ScopedFaultEnv env;
+    ASSERT_TRUE(WriteIniItem(ini_, "用户设置", "密码", " 1 2 "));
+    writes = env->writes();
+  }
+  ASSERT_GT(writes, 0);
+  EXPECT_EQ(Utf8FileText(ini_), "[用户设置]\n单位名称=永安\n密码=\" 1 2 \"\n");
+  for (int n = 1; n <= writes; ++n) {
+    WriteRaw(ini_, before);
+    ScopedFaultEnv env;
+    env->FailWrite(n);
+    EXPECT_FALSE(WriteIniItem(ini_, "用户设置", "密码", " 1 2 ")) << n;
+    ByteSet b = ReadFileToBinary(ini_);
+    EXPECT_EQ(std::string(b.begin(), b.end()), before) << n;
+    EXPECT_EQ(ReadIniItem(ini_, "用户设置", "单位名称"), "永安");
+  }
 }
 
 TEST_F(IniTest, AnUnreadableFileIsNotReplaced) {

@@ -6,6 +6,7 @@
 
 #include "common/files.h"
 #include "tests/common/fake_platform.h"
+#include "tests/common/scoped_variable.h"
 #include "tests/common/scratch_folder.h"
 
 namespace {
@@ -75,12 +76,9 @@ TEST_F(ProgramsTest, RunGoesThroughThePlatformWithTheModeClamped) {
 
 TEST_F(ProgramsTest, NoCalculatorMeansNoStart) {
   FakePlatform platform;
-  const char* old = getenv("PATH");
-  std::string saved = old ? old : "";
-  setenv("PATH", dir_.path().c_str(), 1);
+  const ScopedVariable path("PATH", dir_.path());
   EXPECT_FALSE(RunProgram("calc.exe"));
   EXPECT_FALSE(RunProgram(""));
-  setenv("PATH", saved.c_str(), 1);
   EXPECT_TRUE(platform.runs.empty());
 }
 

@@ -76,6 +76,18 @@ TEST(TextRightTest, GivesExactlyTheLastGbkBytes) {
   }
 }
 
+TEST(TextWithinBytesTest, WholeCharactersUpToTheLimit) {
+  struct Case {
+    std::string text;
+    int n;
+    std::string kept;
+  } cases[] = {
+      {"合同", 4, "合同"}, {"合同", 3, "合"}, {"合同", 1, ""},      {"ab合同", 5, "ab合"},
+      {"abc", 2, "ab"},    {"", 3, ""},       {"合同", -1, "合同"}, {"x😀合", 2, "x😀"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(TextWithinBytes(c.text, c.n), c.kept) << c.text << c.n;
+}
+
 TEST(HalfWidthTest, FullWidthFormsBecomeAscii) {
   EXPECT_EQ(ToHalfWidth("２０１４－１－５"), "2014-1-5");
   EXPECT_EQ(ToHalfWidth("ＡＢｚ～！　x"), "ABz~! x");
@@ -94,6 +106,11 @@ TEST(ToTextTest, Numbers) {
   EXPECT_EQ(ToText(1.5f), "1.5");
   EXPECT_EQ(ToText(1234567.0f), "1.23457e+06");
   EXPECT_EQ(ToText(-7), "-7");
+  // A zero reads 0 whatever its sign: -30 m at a rent of 0, a row of 0 days.
+  EXPECT_EQ(ToText(-30 * 0.0), "0");
+  EXPECT_EQ(ToText(-0.0f), "0");
+  EXPECT_EQ(ToText(RoundNumber(-0.001, 2)), "0");
+  EXPECT_EQ(ToText(Value{-0.0}), "0");
   EXPECT_EQ(ToText(true), "真");
   EXPECT_EQ(ToText(false), "假");
 }

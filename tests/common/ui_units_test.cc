@@ -11,6 +11,7 @@ struct 单元窗口 {
   static constexpr ui::EditRef 编辑框3{"单元窗口", "编辑框3"};  // decimal
   static constexpr ui::EditRef 编辑框4{"单元窗口", "编辑框4"};  // read-only
   static constexpr ui::EditRef 编辑框5{"单元窗口", "编辑框5"};  // multi-line read-only
+  static constexpr ui::EditRef 编辑框6{"单元窗口", "编辑框6"};  // a 6-byte text field
   static constexpr ui::GroupBoxRef 分组框1{"单元窗口", "分组框1"};
   static constexpr ui::RadioRef 单选框1{"单元窗口", "单选框1"};
   static constexpr ui::RadioRef 单选框2{"单元窗口", "单选框2"};
@@ -37,10 +38,10 @@ const ui::WindowDecl kUnits = TestWindow(
      ui::Declare(W::编辑框3, {}).Mode(ui::InputMode::kDecimal),
      ui::Declare(W::编辑框4, {}).Mode(ui::InputMode::kReadOnly).Text("固定"),
      ui::Declare(W::编辑框5, {}).Mode(ui::InputMode::kMultiLineReadOnly).Text("一行\r\n二行"),
-     ui::Declare(W::分组框1, {}), ui::Declare(W::单选框1, {}).In("分组框1").Checked(),
-     ui::Declare(W::单选框2, {}).In("分组框1"), ui::Declare(W::单选框3, {}).Checked(),
-     ui::Declare(W::单选框4, {}), ui::Declare(W::选择框1, {}),
-     ui::Declare(W::组合框1, {}).Items({"出库", "入库"}),
+     ui::Declare(W::编辑框6, {}).TextBytes(6), ui::Declare(W::分组框1, {}),
+     ui::Declare(W::单选框1, {}).In("分组框1").Checked(), ui::Declare(W::单选框2, {}).In("分组框1"),
+     ui::Declare(W::单选框3, {}).Checked(), ui::Declare(W::单选框4, {}),
+     ui::Declare(W::选择框1, {}), ui::Declare(W::组合框1, {}).Items({"出库", "入库"}),
      ui::Declare(W::选择夹1, {}).Items({"第一页", "第二页"}),
      ui::Declare(W::按钮1, {}).OnPage("选择夹1", 1), ui::Declare(W::日期框1, {}),
      ui::Declare(W::列表框1, {}).Items({"名称", "数量"})},
@@ -87,6 +88,9 @@ TEST_F(UnitsTest, TypedTextIsKeptAsTheBoxModeSays) {
       {W::编辑框3, "12.5.6", "12.5"},
       {W::编辑框3, "-x", ""},
       {W::编辑框1, "一行\r\n二行", "一行"},
+      {W::编辑框6, "合同号码abc", "合同号"},
+      {W::编辑框6, "ab合同号", "ab合同"},
+      {W::编辑框6, "abcde合", "abcde"},
   };
   for (const Case& c : cases) {
     script_.Type(c.box, c.typed).Do([c] { EXPECT_EQ(ui::GetText(c.box), c.kept) << c.typed; });

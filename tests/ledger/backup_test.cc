@@ -32,33 +32,39 @@ class Backup : public RentdeskRun {
   std::string DefaultFolder() const { return Home() + "/租赁数据备份"; }
 };
 
-TEST_F(Backup, TheFolderIsNamedByTheTimeOfTheExit) {
-  struct Case {
-    DateTime when;
-    const char* stamp;
-  };
-  const Case cases[] = {
-      {MakeDateTime(2015, 10, 7, 12, 30, 25), "2015年10月7日12时30分25秒"},
-      {MakeDateTime(2015, 10, 7, 12, 30, 0), "2015年10月7日12时30分"},
-      {MakeDateTime(2015, 10, 7, 12, 0, 30), "2015年10月7日12时0分30秒"},
-      {MakeDateTime(2015, 10, 7, 9, 0, 0), "2015年10月7日9时"},
-      {MakeDateTime(2015, 10, 7, 0, 0, 0), "2015年10月7日"},
-      {MakeDateTime(2016, 1, 2, 0, 5, 0), "2016年1月2日0时5分"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.stamp);
-    TearDown();
-    SetUp();
-    SetClock(c.when);
-    LogInAndLeave();
-    EXPECT_EQ(DefaultBackupFolder(), DefaultFolder());
-    ASSERT_EQ(FolderNames(DefaultFolder()), Names{c.stamp});
-    std::string folder = DefaultFolder() + "/" + c.stamp;
-    EXPECT_EQ(FolderNames(folder), (Names{"合同.rdb", "合同.rdt"}));
-    EXPECT_EQ(FileBytes(folder + "/合同.rdb"), TemplateBytes("合同.rdb"));
-    EXPECT_EQ(FileBytes(folder + "/合同.rdt"), TemplateBytes("合同.rdt"));
-  }
+// The time of the exit and the folder it names: no leading zeros, trailing zero parts left
+// out.
+struct StampCase {
+  DateTime when;
+  const char* stamp;
+};
+
+void PrintTo(const StampCase& c, std::ostream* os) { *os << c.stamp; }
+
+const StampCase kStampCases[] = {
+    {MakeDateTime(2015, 10, 7, 12, 30, 25), "2015年10月7日12时30分25秒"},
+    {MakeDateTime(2015, 10, 7, 12, 30, 0), "2015年10月7日12时30分"},
+    {MakeDateTime(2015, 10, 7, 12, 0, 30), "2015年10月7日12时0分30秒"},
+    {MakeDateTime(2015, 10, 7, 9, 0, 0), "2015年10月7日9时"},
+    {MakeDateTime(2015, 10, 7, 0, 0, 0), "2015年10月7日"},
+    {MakeDateTime(2016, 1, 2, 0, 5, 0), "2016年1月2日0时5分"},
+};
+
+class BackupStamp : public Backup, public ::testing::WithParamInterface<StampCase> {};
+
+TEST_P(BackupStamp, TheFolderIsNamedByTheTimeOfTheExit) {
+  const StampCase& c = GetParam();
+  SetClock(c.when);
+  LogInAndLeave();
+  EXPECT_EQ(DefaultBackupFolder(), DefaultFolder());
+  ASSERT_EQ(FolderNames(DefaultFolder()), Names{c.stamp});
+  std::string folder = DefaultFolder() + "/" + c.stamp;
+  EXPECT_EQ(FolderNames(folder), (Names{"合同.rdb", "合同.rdt"}));
+  EXPECT_EQ(FileBytes(folder + "/合同.rdb"), TemplateBytes("合同.rdb"));
+  EXPECT_EQ(FileBytes(folder + "/合同.rdt"), TemplateBytes("合同.rdt"));
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, BackupStamp, ::testing::ValuesIn(kStampCases));
 
 TEST_F(Backup, TheMainWindowsCloseBoxBacksUpToo) {
   LogInAndLeave(true);

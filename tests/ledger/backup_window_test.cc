@@ -56,7 +56,8 @@ TEST_F(BackupWindowTest, AChosenFolderIsStoredOnConfirm) {
   Open();
   ExpectOneFolderDialog();
   EXPECT_EQ(Stored("备份目录"), folder);
-  EXPECT_TRUE(FileHoldsGbkLine("备份目录", folder));
+  // Its last blank is kept by the quotes it is written in.
+  EXPECT_TRUE(FileHoldsGbkLine("备份目录", "\"" + folder + "\""));
 }
 
 TEST_F(BackupWindowTest, AFolderTheFileWouldChangeIsRefused) {

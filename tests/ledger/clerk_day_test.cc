@@ -10,6 +10,7 @@
 #include "common/files.h"
 #include "common/grid/grid_ops.h"
 #include "common/message_box.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/text.h"
 #include "ledger/contract_pick.h"
@@ -100,7 +101,7 @@ std::vector<Contract> ContractsIn(const std::string& table, const std::string& s
                    ToNumber(ReadField(5)),
                    ToNumber(ReadField(11)),
                    {}});
-    dockets.push_back(std::get<ByteSet>(ReadField(12)));
+    dockets.push_back(std::get<ByteSet>(ReadField(kContractDockets.number)));
   }
   CloseTable("检查合同");
   for (size_t i = 0; i < out.size(); ++i) out[i].dockets = DocketsIn(dockets[i], scratch);
@@ -131,6 +132,12 @@ class ClerkDay : public RentdeskRun {
     Type(C::编辑框2, name);
     Click(C::按钮5);
   }
+  // From the main window's menu: contracts 101, 102 ... of these names, then the contract
+  // window closed.
+  void AddContracts(const std::vector<std::string>& names) {
+    Click(MainWindow::增加合同);
+    for (size_t i = 0; i < names.size(); ++i) AddContract(std::to_string(101 + i), names[i]);
+  }
   // In the main window: the docket entry picture button, then the contract in row.
   void PickForEntry(int row) {
     Click(MainWindow::图形按钮2);
@@ -148,10 +155,7 @@ class ClerkDay : public RentdeskRun {
 };
 
 TEST_F(ClerkDay, ContractsAreAddedViewedChangedAndDeletedThroughTheMainWindow) {
-  Click(MainWindow::增加合同);
-  AddContract("101", "甲建筑");
-  AddContract("102", "乙建筑");
-  AddContract("103", "丙建筑");
+  AddContracts({"甲建筑", "乙建筑", "丙建筑"});
   Do([] { EXPECT_EQ(GetGridRowCount(C::高级表格1), 4); });
   CloseBox(C::self);
   // 乙 gets a docket, so that the change below must keep its 数据.
@@ -194,9 +198,7 @@ TEST_F(ClerkDay, ContractsAreAddedViewedChangedAndDeletedThroughTheMainWindow) {
 }
 
 TEST_F(ClerkDay, DocketsEnteredThroughThePickLandInTheContractWithTheirSigns) {
-  Click(MainWindow::增加合同);
-  AddContract("101", "甲建筑");
-  AddContract("102", "乙建筑");
+  AddContracts({"甲建筑", "乙建筑"});
   CloseBox(C::self);
   PickForEntry(1);
   Do([] {
@@ -240,11 +242,23 @@ TEST_F(ClerkDay, DocketsEnteredThroughThePickLandInTheContractWithTheirSigns) {
   EXPECT_EQ(BackedUp(), expected);
 }
 
-TEST_F(ClerkDay, TheDocketMenuWithoutAChosenRowAsksForAContract) {
-  Click(MainWindow::增加合同);
-  AddContract("101", "甲建筑");
-  AddContract("102", "乙建筑");
-  CloseBox(C::self);
+// 出租与回收单录入 and 确定 before a contract row is chosen: the pick asks for one and stays
+// open; where there are contracts, the clerk then chooses 乙 and its docket entry opens.
+struct NoPickCase {
+  const char* what;
+  std::vector<std::string> contracts;
+};
+
+void PrintTo(const NoPickCase& c, std::ostream* os) { *os << c.what; }
+
+class NoPick : public ClerkDay, public ::testing::WithParamInterface<NoPickCase> {};
+
+TEST_P(NoPick, TheDocketMenuAsksForAContract) {
+  const std::vector<std::string>& contracts = GetParam().contracts;
+  if (!contracts.empty()) {
+    AddContracts(contracts);
+    CloseBox(C::self);
+  }
   Click(MainWindow::出租与回收单录入);
   Click(P::按钮1);
   ExpectMessage(kNoPick, kMbIconQuestion);
@@ -252,26 +266,24 @@ TEST_F(ClerkDay, TheDocketMenuWithoutAChosenRowAsksForAContract) {
     EXPECT_NE(ui::FindWindow(P::self), nullptr) << "the pick stays open";
     EXPECT_EQ(ui::FindWindow(E::self), nullptr);
   });
-  // Then the clerk chooses 乙 and its docket entry opens.
-  ClickCell(P::高级表格1, 2);
-  Click(P::按钮1);
-  Do([] { EXPECT_EQ(ui::GetTitle(E::self), "乙建筑  出租单录入"); });
-  Click(E::按钮4);
+  if (contracts.empty()) {
+    CloseBox(P::self);
+  } else {
+    ClickCell(P::高级表格1, 2);
+    Click(P::按钮1);
+    Do([] { EXPECT_EQ(ui::GetTitle(E::self), "乙建筑  出租单录入"); });
+    Click(E::按钮4);
+  }
   LeaveAndRun();
 
   const std::vector<Contract> stored = Stored();
-  ASSERT_EQ(stored.size(), 2u);
+  ASSERT_EQ(stored.size(), contracts.size());
   for (const Contract& c : stored) EXPECT_TRUE(c.dockets.empty()) << c.name;
 }
 
-TEST_F(ClerkDay, TheDocketMenuWithNoContractAtAllAsksForOne) {
-  Click(MainWindow::出租与回收单录入);
-  Click(P::按钮1);
-  ExpectMessage(kNoPick, kMbIconQuestion);
-  CloseBox(P::self);
-  LeaveAndRun();
-  EXPECT_TRUE(Stored().empty());
-}
+INSTANTIATE_TEST_SUITE_P(Cases, NoPick,
+                         ::testing::Values(NoPickCase{"with no contract at all", {}},
+                                           NoPickCase{"with two contracts", {"甲建筑", "乙建筑"}}));
 
 }  // namespace
 }  // namespace rentdesk_test

@@ -113,7 +113,7 @@ TEST_F(ContractPickTest, TheWorkingTableLeftOpenIsClosedWhenThePickOpens) {
 // nothing and closes the working file.
 TEST_F(ContractPickTest, DocketEditingModeOpensTheEditWindow) {
   AppendContract("甲", 1);
-  DocketMode = 1;
+  DocketMode = DocketModeValue::kEdit;
   Pick(1);
   script_.Do([] {
     EXPECT_EQ(ui::FindWindow(E::self), nullptr);

@@ -7,6 +7,7 @@
 #include "common/dates.h"
 #include "common/files.h"
 #include "common/grid/grid_ops.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/text.h"
 #include "ledger/contract_pick.h"
@@ -60,7 +61,7 @@ class DocketEditRun : public RentdeskRun {
   std::vector<int> StoredNumbers() {
     std::vector<int> numbers;
     EXPECT_TRUE(OpenTable(InRun("合同.rdb"), "合同"));
-    const Value v = ReadField(12);
+    const Value v = ReadField(kContractDockets.number);
     CloseTable("合同");
     const std::string copy = InRun("检查.rdb");
     WriteFile(copy, std::get<ByteSet>(v));

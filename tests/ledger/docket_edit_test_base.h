@@ -16,7 +16,7 @@ class DocketEditTest : public LedgerWindowTest {
 
   void SetUp() override {
     LedgerWindowTest::SetUp();
-    DocketMode = 1;
+    DocketMode = DocketModeValue::kEdit;
   }
 
   // A docket table holding these dockets, as the bytes of a contract's 数据.

@@ -5,6 +5,7 @@
 #include "common/message_box.h"
 #include "ledger/contract_pick.h"
 #include "ledger/contract_pick_dockets.h"
+#include "tests/common/fault_env.h"
 #include "tests/ledger/ledger_window_test_base.h"
 
 namespace {
@@ -220,6 +221,75 @@ TEST_F(DocketEntryTest, TheToolButtonsStartTallybenchAndTheCalculator) {
     EXPECT_FALSE(script_.programs()[0].wait);
   });
   EXPECT_TRUE(Finish().empty());
+}
+
+// The contract files as they are on disk now: what a kill at this moment leaves.
+struct ContractFiles {
+  ByteSet table, companion;
+};
+ContractFiles Snapshot() {
+  return {ReadFileToBinary(RunPath("合同.rdb")), ReadFileToBinary(RunPath("合同.rdt"))};
+}
+
+// Each 添加成功 is in the contract at once: the program killed while the entry window is still
+// open, the contract files as the kill left them hold every docket acknowledged until then.
+TEST_F(DocketEntryTest, EveryAcknowledgedDocketSurvivesACrashBeforeTheWindowCloses) {
+  std::vector<ContractFiles> crashes;
+  Rent({"100", "50"});
+  script_.Do([&] { crashes.push_back(Snapshot()); });
+  Return();
+  Fill({"40"});
+  Enter();
+  Stored();
+  script_.Do([&] { crashes.push_back(Snapshot()); });
+  Finish();
+  CloseTable("合同");
+  for (size_t i = 0; i < crashes.size(); ++i) {
+    SCOPED_TRACE("killed after docket " + std::to_string(i + 1));
+    ASSERT_TRUE(WriteBinaryToFile(RunPath("合同.rdb"), crashes[i].table));
+    ASSERT_TRUE(WriteBinaryToFile(RunPath("合同.rdt"), crashes[i].companion));
+    ASSERT_TRUE(OpenTable(RunPath("合同.rdb"), "合同"));
+    const auto d = DocketsOf(1);
+    ASSERT_EQ(d.size(), i + 1);
+    EXPECT_EQ(d[0].pipe, 100);
+    EXPECT_EQ(d[0].fasteners, 50);
+    EXPECT_EQ(d.back().pipe, i == 0 ? 100 : -40);
+    CloseTable("合同");
+  }
+}
+
+// The real file system, except that the contract files take no write while `deny` is set.
+class ContractWritesFail : public FaultEnv {
+ public:
+  std::unique_ptr<File> Open(const std::string& path, OpenMode mode) override {
+    if (path.find("/合同.") == std::string::npos) return PosixEnv()->Open(path, mode);
+    return FaultEnv::Open(path, mode);
+  }
+  bool Rename(const std::string& from, const std::string& to) override {
+    return PosixEnv()->Rename(from, to);
+  }
+};
+
+// When the contract cannot take the docket at once, the clerk is told, the docket stays in the
+// working table, and the close stores it.
+TEST_F(DocketEntryTest, AStoreIntoTheContractThatFailsIsReportedAndTheCloseStoresTheDocket) {
+  ContractWritesFail env;
+  CloseTable("合同");
+  SetCurrentEnv(&env);
+  ASSERT_TRUE(OpenTable(RunPath("合同.rdb"), "合同"));
+  Fill({"100"});
+  script_.Do([&] { env.StopWritesFrom(1); });
+  Enter();
+  Expect("出租单录入数据库失败");
+  Stored();
+  script_.Do([&] {
+    EXPECT_EQ(Cell(E::高级表格1, 1, 1), "");
+    env.Heal();
+  });
+  const auto d = Finish();
+  SetCurrentEnv(nullptr);
+  ASSERT_EQ(d.size(), 1u);
+  EXPECT_EQ(d[0].pipe, 100);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "common/dates.h"
 #include "common/files.h"
 #include "common/grid/grid_ops.h"
+#include "common/record_fields.h"
 #include "common/table/table.h"
 #include "common/text.h"
 #include "common/ui/ui.h"
@@ -34,7 +35,7 @@ class LedgerWindowTest : public RunFolderTest {
     RunFolderTest::SetUp();
     ContractAddMode = 0;
     EditedContractRecord = 0;
-    DocketMode = 0;
+    DocketMode = DocketModeValue::kEntry;
     PickedContract = {};
   }
 
@@ -79,7 +80,7 @@ class LedgerWindowTest : public RunFolderTest {
   }
 
   static ByteSet DocketBytes(int record) {
-    const Value v = ContractField(record, 12);
+    const Value v = ContractField(record, kContractDockets.number);
     return std::get<ByteSet>(v);
   }
 

@@ -24,14 +24,14 @@ RentdeskRun* g_run = nullptr;
 }  // namespace
 
 void RentdeskRun::NoteOpened(LedgerWindow w) {
-  if (g_run) g_run->windows_.push_back({w, DocketMode});
+  if (g_run) g_run->windows_.push_back({w, static_cast<int>(DocketMode)});
 }
 
 void RentdeskRun::SetUp() {
   std::string pattern = (std::filesystem::temp_directory_path() / "rentdesk-XXXXXX").string();
   ASSERT_NE(mkdtemp(pattern.data()), nullptr);
   root_ = pattern;
-  run_dir_ = root_ + "/run";
+  run_dir_ = root_ + "/" + run_folder_name_;
   home_ = root_ + "/home";
   ASSERT_TRUE(MakeDirectory(run_dir_) && MakeDirectory(home_));
   const char* home = getenv("HOME");

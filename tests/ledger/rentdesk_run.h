@@ -64,6 +64,9 @@ class RentdeskRun : public ::testing::Test {
   // program's exit code.
   int Run();
 
+  // The name of the run directory the next SetUp makes.
+  std::string run_folder_name_ = "run";
+
   // Addresses opened, in order.
   const std::vector<std::string>& Pages() const { return pages_; }
   // Working windows asked for, in order.

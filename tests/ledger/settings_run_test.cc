@@ -39,9 +39,25 @@ class SettingsRun : public RentdeskRun {
     Type(LoginWindow::编辑框2, typed);
     MouseDown(LoginWindow::透明标签1);
   }
+  // The clerk stores a password in the settings window and needs it at the next start.
+  void SavePasswordThenLogInWithIt();
 };
 
-TEST_F(SettingsRun, ASavedPasswordIsAskedAtTheNextLogin) {
+// Also in a run directory whose name GBK cannot hold: the settings file's path is used as it
+// stands, so the settings are kept there too.
+class SettingsInFolder : public SettingsRun, public ::testing::WithParamInterface<const char*> {
+ protected:
+  void SetUp() override {
+    run_folder_name_ = GetParam();
+    SettingsRun::SetUp();
+  }
+};
+
+TEST_P(SettingsInFolder, ASavedPasswordIsAskedAtTheNextLogin) { SavePasswordThenLogInWithIt(); }
+
+INSTANTIATE_TEST_SUITE_P(Folders, SettingsInFolder, ::testing::Values("run", "김철수"));
+
+void SettingsRun::SavePasswordThenLogInWithIt() {
   Setting("单位名称", "旧公司");
   MouseDown(LoginWindow::透明标签1);  // no password asked yet
   Click(MainWindow::用户管理);

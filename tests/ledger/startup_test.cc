@@ -127,5 +127,74 @@ TEST_F(StartUp, NoTemplateWrittenMeansOneMessagePerFileThenTheContractTableFails
   EXPECT_TRUE(FolderNames(RunDir()).empty());
 }
 
+// The contract table and its companion as a yard's folder may hold them: contract 甲 with its
+// dockets, contract 乙 without any, and (when deleted is set) 甲 deleted but not yet purged.
+void WriteContractFiles(bool with_dockets, bool deleted) {
+  for (const char* name : {"合同.rdb", "合同.rdt"}) WriteFile(RunPath(name), TemplateBytes(name));
+  ASSERT_TRUE(OpenTable(RunPath("合同.rdb"), "准备"));
+  const ByteSet dockets = with_dockets ? TemplateBytes("出租单数据.rdb") : ByteSet{};
+  for (const char* name : {"甲", "乙"}) {
+    ASSERT_TRUE(AppendRecord({int32_t{1}, std::string(name), MakeDateTime(2023, 3, 4), 0.5, 1.5f,
+                              0.25f, 2.0f, 3.0f, std::string(), 0.75, int32_t{1},
+                              std::string(name) == "甲" ? dockets : ByteSet{}}));
+  }
+  if (deleted) {
+    ASSERT_TRUE(GoToRecord(1) && DeleteRecord());
+  }
+  CloseTable("准备");
+}
+
+// Half of the contract pair missing. While the other half holds dockets a fresh template would
+// hand the old contracts' block numbers to new contracts' dockets: the program names the missing
+// file before the login and ends, writing nothing (no template, no settings, no backup). A half
+// that holds nothing another file could point into is completed from its template.
+struct HalfPair {
+  const char* removed;
+  bool dockets, deleted;  // contract 甲 has dockets; 甲 is deleted but not yet purged
+  bool refused;
+};
+
+void PrintTo(const HalfPair& c, std::ostream* os) {
+  *os << c.removed << (c.dockets ? " missing beside dockets" : " missing beside no docket")
+      << (c.deleted ? " of a deleted contract" : "");
+}
+
+class HalfMissing : public StartUp, public ::testing::WithParamInterface<HalfPair> {};
+
+TEST_P(HalfMissing, IsWrittenOnlyWhenTheOtherHalfHoldsNoDockets) {
+  const HalfPair& c = GetParam();
+  WriteContractFiles(c.dockets, c.deleted);
+  ASSERT_EQ(std::remove(InRun(c.removed).c_str()), 0);
+  env_.created.clear();
+  const std::string removed = c.removed;
+  const std::string kept = removed == "合同.rdt" ? "合同.rdb" : "合同.rdt";
+  const ByteSet before = FileBytes(InRun(kept));
+  if (c.refused) {
+    ExpectMessage("找不到" + removed + "，数据无法打开。");
+    EXPECT_EQ(Run(), 1);
+    EXPECT_TRUE(env_.created.empty());
+    EXPECT_EQ(FolderNames(RunDir()), Names{kept});
+    EXPECT_EQ(FileBytes(InRun(kept)), before);
+    EXPECT_TRUE(FolderNames(Home()).empty()) << "no backup is made";
+    return;
+  }
+  MouseDown(LoginWindow::透明标签1);
+  CheckAndLeave([&] {
+    const Names written = removed == "合同.rdb" ? Names{"合同.rdb", "出租单数据.rdb"}
+                                                : Names{"出租单数据.rdb", "合同.rdt"};
+    EXPECT_EQ(env_.created, written);
+    EXPECT_EQ(FileBytes(InRun(removed)), TemplateBytes(removed));
+    EXPECT_TRUE(SelectTable("合同"));
+  });
+  EXPECT_EQ(Run(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, HalfMissing,
+                         ::testing::Values(HalfPair{"合同.rdt", true, false, true},
+                                           HalfPair{"合同.rdt", true, true, true},
+                                           HalfPair{"合同.rdb", true, false, true},
+                                           HalfPair{"合同.rdt", false, false, false},
+                                           HalfPair{"合同.rdb", false, false, false}));
+
 }  // namespace
 }  // namespace rentdesk_test

@@ -42,9 +42,9 @@ class QtGridFrozenTest : public QtWindowTest {
     SetGridFixedRows(kGrid, 2);
     for (int c = 0; c < 5; ++c) SetGridColumnWidth(kGrid, c, 200);
     JoinGridCells(kGrid, 0, 0, 0, 4);
-    SetGridCellData(kGrid, 0, 0, 1, std::string("租金结算单"));
-    SetGridCellData(kGrid, 1, 1, 1, std::string("数量"));
-    for (int r = 2; r < 100; ++r) SetGridCellData(kGrid, r, 1, 1, r);
+    SetGridCellData(kGrid, 0, 0, kCellContent, std::string("租金结算单"));
+    SetGridCellData(kGrid, 1, 1, kCellContent, std::string("数量"));
+    for (int r = 2; r < 100; ++r) SetGridCellData(kGrid, r, 1, kCellContent, r);
     WindowWidget(kWindow)->show();
     Settle();
     table_ = WidgetOf<ui::Kind::kGrid, QTableView>(kGrid);

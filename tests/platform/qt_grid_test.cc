@@ -63,9 +63,9 @@ class QtGridTest : public QtWindowTest {
   static void FillGrid() {
     SetGridRowCount(kGrid, 5);
     SetGridColumnCount(kGrid, 4);
-    SetGridCellData(kGrid, 0, 1, 1, std::string("数量"));
-    SetGridCellData(kGrid, 0, 2, 1, std::string("出入库"));
-    SetGridCellData(kGrid, 1, 1, 1, 120);
+    SetGridCellData(kGrid, 0, 1, kCellContent, std::string("数量"));
+    SetGridCellData(kGrid, 0, 2, kCellContent, std::string("出入库"));
+    SetGridCellData(kGrid, 1, 1, kCellContent, 120);
     SetGridColumnType(kGrid, 1, 2);
     SetGridColumnType(kGrid, 2, 8);
     AddGridChoiceItem(kGrid, 2, "出库");
@@ -73,7 +73,7 @@ class QtGridTest : public QtWindowTest {
     SetGridColumnWidth(kGrid, 3, 150);
     SetGridAlignment(kGrid, 1, 1, 3, 1, 3);
     JoinGridCells(kGrid, 4, 0, 4, 3);
-    SetGridCellData(kGrid, 4, 0, 1, std::string("合计：壹佰贰拾元整"));
+    SetGridCellData(kGrid, 4, 0, kCellContent, std::string("合计：壹佰贰拾元整"));
     SetGridCellFlag(kGrid, 3, 1, 3, 1, true);
   }
   QModelIndex At(int r, int c) const { return table_->model()->index(r, c); }
@@ -108,7 +108,7 @@ TEST_F(QtGridTest, ViewShowsTheModel) {
 // text at the grid's font keeps its size and offers its whole text when too wide.
 TEST_F(QtGridTest, LargeCellFontsFitTheirRowsAndColumns) {
   SetGridFontSize(kGrid, 1, 0, 2, 3, 23);
-  SetGridCellData(kGrid, 2, 0, 1, std::string("累计在租量累计在租量"));
+  SetGridCellData(kGrid, 2, 0, kCellContent, std::string("累计在租量累计在租量"));
   auto font = [this](int r, int c) { return At(r, c).data(Qt::FontRole).value<QFont>(); };
   const int row = ui::Grid(kGrid).RowHeight(1);
   EXPECT_LE(QFontMetrics(font(1, 1)).height(), row - 2);
@@ -117,7 +117,7 @@ TEST_F(QtGridTest, LargeCellFontsFitTheirRowsAndColumns) {
   EXPECT_GE(font(2, 0).pixelSize(), grid_font);
   EXPECT_LT(font(2, 0).pixelSize(), font(1, 1).pixelSize());
   EXPECT_FALSE(At(1, 1).data(Qt::ToolTipRole).isValid());
-  SetGridCellData(kGrid, 3, 0, 1, std::string("滨江路桥梁加固工程二期"));
+  SetGridCellData(kGrid, 3, 0, kCellContent, std::string("滨江路桥梁加固工程二期"));
   EXPECT_EQ(font(3, 0).pixelSize(), grid_font);
   EXPECT_EQ(At(3, 0).data(Qt::ToolTipRole).toString(), QString("滨江路桥梁加固工程二期"));
 }
@@ -137,7 +137,7 @@ TEST_F(QtGridTest, EditsGoThroughTheGridsUserActions) {
   EXPECT_EQ(seen.changed, 1);
   EXPECT_EQ(GetGridCellData(kGrid, 2, 1), "35.5");
   // The program's own writes raise nothing.
-  SetGridCellData(kGrid, 2, 1, 1, 8);
+  SetGridCellData(kGrid, 2, 1, kCellContent, 8);
   EXPECT_EQ(Shown(2, 1), QString("8"));
   EXPECT_EQ(seen.changed, 1);
 }

@@ -38,10 +38,10 @@ TEST_F(QtWindowTest, DemonstrationWindowRendersEveryKindOfUnit) {
   ui::InsertListViewItem(D::超级列表框1, -1, "钢管");
   ui::SetListViewItemText(D::超级列表框1, 0, 1, "120");
   ui::SetSliderValue(D::滑块条1, 40);
-  SetGridCellData(D::高级表格1, 0, 1, 1, std::string("钢管(米)"));
-  SetGridCellData(D::高级表格1, 1, 1, 1, 1234.5);
+  SetGridCellData(D::高级表格1, 0, 1, kCellContent, std::string("钢管(米)"));
+  SetGridCellData(D::高级表格1, 1, 1, kCellContent, 1234.5);
   JoinGridCells(D::高级表格1, 2, 0, 2, 3);
-  SetGridCellData(D::高级表格1, 2, 0, 1, std::string("合计：壹仟贰佰叁拾肆元伍角"));
+  SetGridCellData(D::高级表格1, 2, 0, kCellContent, std::string("合计：壹仟贰佰叁拾肆元伍角"));
   Settle();
   QWidget* window = WindowWidget(D::kWindow);
   ASSERT_NE(window, nullptr);

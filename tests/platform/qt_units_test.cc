@@ -6,9 +6,10 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QToolTip>
+#include <QTest>
 
 #include "common/dates.h"
+#include "platform/qt/qt_balloon.h"
 #include "tests/platform/demo_window.h"
 #include "tests/platform/qt_fixture.h"
 
@@ -97,9 +98,15 @@ TEST_F(QtUnitsTest, PopupMenuItemRunsItsHandler) {
 }
 
 TEST_F(QtUnitsTest, BalloonTipShowsItsText) {
-  ui::AddBalloonTip(D::气球提示框1, 100, 100, "请输入根数", 1);
-  EXPECT_EQ(QToolTip::text(), QString("请输入根数"));
-  QToolTip::hideText();
+  ui::AddBalloonTip(D::气球提示框1, 100, 100, "请输入根数\r\n右键帮助", 1);
+  auto* balloon = WindowWidget(D::kWindow)->findChild<qtp::BalloonTip*>();
+  ASSERT_NE(balloon, nullptr);
+  EXPECT_TRUE(balloon->isVisible());
+  EXPECT_EQ(balloon->text(), QString("请输入根数\n右键帮助"));
+  EXPECT_EQ(balloon->tip(), QPoint(100, 100));
+  EXPECT_TRUE(balloon->geometry().contains(QPoint(100, 100)));  // its stem points there
+  QTest::mouseClick(balloon, Qt::LeftButton);
+  EXPECT_FALSE(balloon->isVisible());
 }
 
 TEST_F(QtUnitsTest, SoundsNeverWait) {
@@ -117,15 +124,16 @@ TEST_F(QtUnitsTest, SoundsNeverWait) {
 }
 
 TEST_F(QtUnitsTest, UserResizeReachesTheModelAsOuterSize) {
+  EXPECT_EQ(g_resized, 1);  // its first showing
   QWidget* window = WindowWidget(D::kWindow);
   window->resize(700, 500);
   EXPECT_EQ(ui::GetWindowWidth(D::kWindow), 700 + 16);
   EXPECT_EQ(ui::GetWindowHeight(D::kWindow), 500 + 39);
-  EXPECT_EQ(g_resized, 1);
+  EXPECT_EQ(g_resized, 2);
   // The program's write raises the event once (the framework's), not again through the widget.
   ui::SetWindowSize(D::kWindow, 640, 480);
   Settle();
-  EXPECT_EQ(g_resized, 2);
+  EXPECT_EQ(g_resized, 3);
   EXPECT_EQ(window->size(), QSize(640 - 16, 480 - 39));
 }
 

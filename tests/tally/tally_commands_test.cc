@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "tests/common/scoped_variable.h"
 #include "tests/tally/tally_test_base.h"
 
 namespace {
@@ -183,29 +184,23 @@ TEST_F(TallyCommandsTest, TheCalculatorStartsWithoutWaiting) {
   const std::string bin = dir_ + "/bin";
   std::filesystem::create_directory(bin);
   std::ofstream(bin + "/xcalc") << "#!/bin/sh\n";
-  const char* old = std::getenv("PATH");
-  const std::string saved = old ? old : "";
-  setenv("PATH", bin.c_str(), 1);
+  const ScopedVariable path("PATH", bin);
   script_.Click(W::按钮5);
   ScriptedPlatform* script = &script_;
   std::vector<ScriptedPlatform::ProgramCall> programs;
   script_.Do([script, &programs] { programs = script->programs(); });
   CloseQuietly();
   RunTallybench();
-  setenv("PATH", saved.c_str(), 1);
   ASSERT_EQ(programs.size(), 1u);
   EXPECT_EQ(programs[0].command_line, bin + "/xcalc");
   EXPECT_FALSE(programs[0].wait);
 }
 
 TEST_F(TallyCommandsTest, AMissingCalculatorIsIgnored) {
-  const char* old = std::getenv("PATH");
-  const std::string saved = old ? old : "";
-  setenv("PATH", dir_.c_str(), 1);
+  const ScopedVariable path("PATH", dir_);
   script_.Click(W::按钮5);
   CloseQuietly();
   RunTallybench();
-  setenv("PATH", saved.c_str(), 1);
 }
 
 TEST_F(TallyCommandsTest, TypedCharactersPlayNothing) {

@@ -13,6 +13,7 @@ struct SheetCase {
   std::string price;
   std::vector<std::string> labels;
   std::string total_cell;  // (27, 5)
+  bool offers_save;        // at closing: metres above 0 or a fastener count
 };
 
 class TallyComputeTest : public TallyTest {
@@ -20,51 +21,58 @@ class TallyComputeTest : public TallyTest {
   void StartSingle() { AppendTally({"2024年5月1日", {}, 0, 12, true, ""}); }
 };
 
-TEST_F(TallyComputeTest, DoubleLayoutSheets) {
-  const SheetCase cases[] = {
-      {"empty",
-       {},
-       "",
-       {"钢管总米数 0米", "其中6米钢管0米", "不定尺钢管0米", "一共0吨", "搬运费0元"},
-       "钢管合计：0"},
-      {"ten 6 m pipes",
-       {{26, 4, "10"}},
-       "",
-       {"钢管总米数 60米", "其中6米钢管60米", "不定尺钢管0米", "一共0.23吨", "搬运费0元"},
-       "钢管合计：60"},
-      {"13 fasteners and 2600 m at 30",
-       {{3, 1, "2600"}, {27, 4, "13"}},
-       "30",
-       {"钢管总米数 2600米", "其中6米钢管0米", "不定尺钢管2600米", "一共10.01吨", "搬运费300.4元"},
-       "钢管合计：2600"},
-      {"3.4 m row and both groups",
-       {{27, 1, "10"}, {1, 4, "2"}, {26, 4, "1"}},
-       "10",
-       {"钢管总米数 47米", "其中6米钢管6米", "不定尺钢管41米", "一共0.18吨", "搬运费1.8元"},
-       "钢管合计：47"},
-      {"negative count",
-       {{1, 1, "-5"}},
-       "",
-       {"钢管总米数 -4米", "其中6米钢管0米", "不定尺钢管-4米", "一共-0.02吨", "搬运费0元"},
-       "钢管合计：-4"},
-  };
-  for (const SheetCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    TearDown();
-    SetUp();
-    if (!c.price.empty()) script_.Type(W::HandlingFeeBox, c.price);
-    for (const auto& [row, col, text] : c.counts) script_.TypeCell(G, row, col, text);
-    script_.Click(W::按钮7).Do([&c] {
-      EXPECT_EQ(Labels(), c.labels);
-      EXPECT_EQ(Cell(27, 5), c.total_cell);
-    });
-    script_.Close(W::self);
-    if (c.counts.size() && c.name != std::string("negative count")) {
-      script_.ExpectMessageBox("是否需要保存码单。", 1, "信息：", kPressCancel);
-    }
-    RunTallybench();
-  }
+const SheetCase kSheetCases[] = {
+    {"empty",
+     {},
+     "",
+     {"钢管总米数 0米", "其中6米钢管0米", "不定尺钢管0米", "一共0吨", "搬运费0元"},
+     "钢管合计：0",
+     false},
+    {"ten 6 m pipes",
+     {{26, 4, "10"}},
+     "",
+     {"钢管总米数 60米", "其中6米钢管60米", "不定尺钢管0米", "一共0.23吨", "搬运费0元"},
+     "钢管合计：60",
+     true},
+    {"13 fasteners and 2600 m at 30",
+     {{3, 1, "2600"}, {27, 4, "13"}},
+     "30",
+     {"钢管总米数 2600米", "其中6米钢管0米", "不定尺钢管2600米", "一共10.01吨", "搬运费300.4元"},
+     "钢管合计：2600",
+     true},
+    {"3.4 m row and both groups",
+     {{27, 1, "10"}, {1, 4, "2"}, {26, 4, "1"}},
+     "10",
+     {"钢管总米数 47米", "其中6米钢管6米", "不定尺钢管41米", "一共0.18吨", "搬运费1.8元"},
+     "钢管合计：47",
+     true},
+    {"negative count",
+     {{1, 1, "-5"}},
+     "",
+     {"钢管总米数 -4米", "其中6米钢管0米", "不定尺钢管-4米", "一共-0.02吨", "搬运费0元"},
+     "钢管合计：-4",
+     false},
+};
+
+void PrintTo(const SheetCase& c, std::ostream* os) { *os << c.name; }
+
+class DoubleLayoutSheetTest : public TallyComputeTest,
+                              public ::testing::WithParamInterface<SheetCase> {};
+
+TEST_P(DoubleLayoutSheetTest, LabelsAndTotalCell) {
+  const SheetCase& c = GetParam();
+  if (!c.price.empty()) script_.Type(W::HandlingFeeBox, c.price);
+  for (const auto& [row, col, text] : c.counts) script_.TypeCell(G, row, col, text);
+  script_.Click(W::按钮7).Do([&c] {
+    EXPECT_EQ(Labels(), c.labels);
+    EXPECT_EQ(Cell(27, 5), c.total_cell);
+  });
+  script_.Close(W::self);
+  if (c.offers_save) script_.ExpectMessageBox("是否需要保存码单。", 1, "信息：", kPressCancel);
+  RunTallybench();
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, DoubleLayoutSheetTest, ::testing::ValuesIn(kSheetCases));
 
 TEST_F(TallyComputeTest, MetresCellsShowTheClassTimesTheCount) {
   script_.TypeCell(G, 5, 1, "100").Do([] {
@@ -135,12 +143,12 @@ TEST_F(TallyComputeTest, NeitherOptionSelectedComputesNothing) {
   script_.Do([] {
     ui::SetChecked(W::DoubleLayoutOption, false);
     ui::SetChecked(W::SingleLayoutOption, false);
-    SetGridCellData(G, 26, 4, 1, std::string("10"));
+    SetGridCellData(G, 26, 4, kCellContent, std::string("10"));
     RecomputeTally();
     EXPECT_EQ(Cell(26, 5), "");
     EXPECT_EQ(ui::GetText(W::TotalMetresLabel), "");
     ui::SetChecked(W::DoubleLayoutOption, true);
-    SetGridCellData(G, 26, 4, 1, std::string(""));
+    SetGridCellData(G, 26, 4, kCellContent, std::string(""));
   });
   CloseQuietly();
   RunTallybench();

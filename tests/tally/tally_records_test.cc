@@ -54,7 +54,7 @@ TEST_F(TallyRecordsTest, OkSavesTheTallyOnScreen) {
   EXPECT_DOUBLE_EQ(t.metres, 60);
   EXPECT_FALSE(t.single);
   EXPECT_EQ(t.unit, "北区");
-  EXPECT_EQ(ReadFileToBinary(RunPath("1.tmp")), t.grid);
+  EXPECT_EQ(ReadFileToBinary(TempPath("1.tmp")), t.grid);
   GridModel loaded;
   ASSERT_TRUE(ImportGrid(&loaded, t.grid));
   EXPECT_EQ(loaded.rows(), 28);
@@ -68,7 +68,7 @@ TEST_F(TallyRecordsTest, CancelSavesNothing) {
   CloseAnswering(kPressCancel);
   RunTallybench();
   EXPECT_EQ(Tallies().size(), 3u);
-  EXPECT_FALSE(FileExists(RunPath("1.tmp")));
+  EXPECT_FALSE(FileExists(TempPath("1.tmp")));
 }
 
 TEST_F(TallyRecordsTest, AFastenerCountAloneIsOfferedForSaving) {
@@ -81,35 +81,43 @@ TEST_F(TallyRecordsTest, AFastenerCountAloneIsOfferedForSaving) {
   EXPECT_DOUBLE_EQ(tallies[3].metres, 0);
 }
 
-TEST_F(TallyRecordsTest, ATallyCountsAsSavedOnlyWithinTheToleranceOnTheSameDateText) {
-  struct Case {
-    const char* name;
-    std::string date;
-    double metres;
-    int fasteners;
-    bool asks;
-  };
-  const Case cases[] = {
-      {"same", Today(), 60, 13, false},
-      {"metres within 1e-7", Today(), 60 + 5e-8, 13, false},
-      {"metres beyond 1e-7", Today(), 60 + 1e-6, 13, true},
-      {"other fasteners", Today(), 60, 12, true},
-      {"other date", "2024年5月5日", 60, 13, true},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    TearDown();
-    SetUp();
-    AppendTally({c.date, {}, c.fasteners, c.metres, false, ""});
-    script_.TypeCell(G, 26, 4, "10").TypeCell(G, 27, 4, "13");
-    if (c.asks) {
-      CloseAnswering(kPressCancel);
-    } else {
-      CloseQuietly();
-    }
-    RunTallybench();
+// A saved tally (date text, metres, fasteners) against the sheet on screen: 60 m and 13
+// fasteners today; the closing check asks only when they differ.
+struct MatchCase {
+  const char* name;
+  std::string date;
+  double metres;
+  int fasteners;
+  bool asks;
+};
+
+void PrintTo(const MatchCase& c, std::ostream* os) { *os << c.name; }
+
+const char* const kToday = "2024年5月6日";  // the scripted clock's day
+
+const MatchCase kMatchCases[] = {
+    {"same", kToday, 60, 13, false},
+    {"metres within 1e-7", kToday, 60 + 5e-8, 13, false},
+    {"metres beyond 1e-7", kToday, 60 + 1e-6, 13, true},
+    {"other fasteners", kToday, 60, 12, true},
+    {"other date", "2024年5月5日", 60, 13, true},
+};
+
+class SavedMatchTest : public TallyRecordsTest, public ::testing::WithParamInterface<MatchCase> {};
+
+TEST_P(SavedMatchTest, ATallyCountsAsSavedOnlyWithinTheToleranceOnTheSameDateText) {
+  const MatchCase& c = GetParam();
+  AppendTally({c.date, {}, c.fasteners, c.metres, false, ""});
+  script_.TypeCell(G, 26, 4, "10").TypeCell(G, 27, 4, "13");
+  if (c.asks) {
+    CloseAnswering(kPressCancel);
+  } else {
+    CloseQuietly();
   }
+  RunTallybench();
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, SavedMatchTest, ::testing::ValuesIn(kMatchCases));
 
 TEST_F(TallyRecordsTest, TheSheetDateDecidesWhetherASavedTallyMatches) {
   AppendTally({Today(), {}, 13, 60, false, ""});
@@ -154,7 +162,7 @@ TEST_F(TallyRecordsTest, ADoubleClickReloadsTheTallyAndClosingThenAsksNothing) {
   CloseQuietly();
   RunTallybench();
   EXPECT_EQ(Tallies().size(), 4u);
-  EXPECT_EQ(ReadFileToBinary(RunPath("2.tmp")), Tallies()[3].grid);
+  EXPECT_EQ(ReadFileToBinary(TempPath("2.tmp")), Tallies()[3].grid);
 }
 
 TEST_F(TallyRecordsTest, ReloadingSelectsTheSavedLayout) {
@@ -173,14 +181,14 @@ TEST_F(TallyRecordsTest, ReloadingSelectsTheSavedLayout) {
       .Do([] {
         EXPECT_TRUE(ui::GetChecked(W::DoubleLayoutOption));
         EXPECT_FALSE(ui::GetChecked(W::SingleLayoutOption));
-        EXPECT_EQ(LayoutIsSingle, 0);
+        EXPECT_FALSE(LayoutIsSingle);
         EXPECT_EQ(Rows(), 1);  // the sample's empty grid file is refused
         EXPECT_EQ(Columns(), 1);
       })
       .ChooseListItem(R::TallyRecordList, 4, true)
       .Do([] {
         EXPECT_TRUE(ui::GetChecked(W::SingleLayoutOption));
-        EXPECT_EQ(LayoutIsSingle, 1);
+        EXPECT_TRUE(LayoutIsSingle);
         EXPECT_EQ(Rows(), 55);
         EXPECT_EQ(Cell(53, 1), "2");
         EXPECT_EQ(ui::GetText(W::TotalMetresLabel), "钢管总米数 12米");

@@ -1,5 +1,6 @@
 // Start-up of tallybench: the files it writes, the price and the layout it restores, the two
 // grid layouts, the read-only cells and the grid following the window's height.
+#include "common/env.h"
 #include "tests/tally/tally_test_base.h"
 
 namespace {
@@ -13,7 +14,7 @@ TEST_F(TallyStartupTest, FirstStartInAnEmptyFolderWritesTheTemplatesAndTheVersio
     EXPECT_EQ(ui::GetText(W::HandlingFeeBox), "");
     EXPECT_TRUE(ui::GetChecked(W::DoubleLayoutOption));
     EXPECT_FALSE(ui::GetChecked(W::SingleLayoutOption));
-    EXPECT_EQ(LayoutIsSingle, 0);
+    EXPECT_FALSE(LayoutIsSingle);
     EXPECT_EQ(Rows(), 28);
     EXPECT_EQ(Columns(), 6);
     EXPECT_EQ(Grid(G).settings.print_date_position, 2);
@@ -105,7 +106,7 @@ TEST_F(TallyStartupTest, TheLastSavedSingleTallyGivesTheSingleLayout) {
   script_.Do([] {
     EXPECT_TRUE(ui::GetChecked(W::SingleLayoutOption));
     EXPECT_FALSE(ui::GetChecked(W::DoubleLayoutOption));
-    EXPECT_EQ(LayoutIsSingle, 1);
+    EXPECT_TRUE(LayoutIsSingle);
     EXPECT_EQ(Rows(), 55);
     EXPECT_EQ(Columns(), 3);
     EXPECT_EQ(Cell(0, 0), "钢管型号");
@@ -201,6 +202,49 @@ TEST_F(TallyStartupTest, WithoutATableTheWindowStillWorksAndSavesNothing) {
   CloseAnswering(kPressOk);
   RunTallybench();
   EXPECT_FALSE(FileExists(dir_ + "/不存在"));
+}
+
+}  // namespace
+
+namespace {
+
+// Half of the tally pair missing while the other half holds saved tallies: the templates would
+// hand the saved tallies' blocks to new ones. tallybench names the missing file before its
+// window opens and ends, writing nothing (not even the version into the settings file).
+class HalfMissingTallyPair : public TallyStartupTest,
+                             public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(HalfMissingTallyPair, EndsTallybenchTouchingNothing) {
+  const std::string removed = GetParam();
+  AppendTally({"2024年5月1日", ByteSet(700, 7), 5, 7.5, false, "旧"});
+  ASSERT_TRUE(DeleteDiskFile(RunPath(removed)));
+  const std::string kept = removed == "码单数据库.RDT" ? "码单数据库.rdb" : "码单数据库.RDT";
+  const ByteSet before = ReadFileToBinary(RunPath(kept));
+  script_.ExpectMessageBox("找不到" + removed + "，数据无法打开。");
+  std::string failure;
+  EXPECT_TRUE(RunScripted(
+      script_, [] { EXPECT_EQ(TallybenchEntry(), 1); }, &failure))
+      << failure;
+  std::vector<std::string> names;
+  ASSERT_TRUE(PosixEnv()->ListDirectory(dir_, &names));
+  EXPECT_EQ(names, std::vector<std::string>{kept});
+  EXPECT_EQ(ReadFileToBinary(RunPath(kept)), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, HalfMissingTallyPair,
+                         ::testing::Values("码单数据库.RDT", "码单数据库.rdb"));
+
+// Once the samples of a fresh table point at no block, a lost companion is written anew.
+TEST_F(TallyStartupTest, ACompanionLostBesideATableOfNoSavedTallyIsWrittenAnew) {
+  CloseQuietly();
+  RunTallybench();
+  ASSERT_TRUE(DeleteDiskFile(RunPath("码单数据库.RDT")));
+  CloseQuietly();
+  RunTallybench();
+  auto companion = FindAsset("码单数据库.RDT");
+  EXPECT_EQ(ReadFileToBinary(RunPath("码单数据库.RDT")),
+            ByteSet(companion.begin(), companion.end()));
+  EXPECT_EQ(Tallies().size(), 3u);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #pragma once
-// What the tally tests share: a fresh run directory (also the temporary folder), the scripted
-// desktop at a fixed time, tallybench run through its own entry, and readers of the stored
-// tallies and the settings file.
+// What the tally tests share: a fresh run directory (also the session's runtime folder, which
+// holds the user's own temporary folder), the scripted desktop at a fixed time, tallybench run
+// through its own entry, and readers of the stored tallies and the settings file.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -23,6 +23,7 @@
 #include "tally/tally_program.h"
 #include "tally/tally_records.h"
 #include "tally/tally_window.h"
+#include "tests/common/scoped_variable.h"
 
 // One saved tally as the table holds it.
 struct StoredTally {
@@ -45,24 +46,12 @@ class TallyTest : public ::testing::Test {
     ASSERT_NE(mkdtemp(pattern), nullptr);
     dir_ = pattern;
     SetRunDirectoryForTests(dir_);
-    const char* tmp = std::getenv("TMPDIR");
-    old_tmp_ = tmp ? tmp : "";
-    had_tmp_ = tmp != nullptr;
-    setenv("TMPDIR", dir_.c_str(), 1);
-    LayoutIsSingle = 0;
-    LastTotalMetres = 0;
-    LastFastenerCount = 0;
-    SavedGridBytes.clear();
+    runtime_.Set(dir_);
     script_.SetNow(Now());
   }
   void TearDown() override {
     CloseAllTables();
     SetRunDirectoryForTests("");
-    if (had_tmp_) {
-      setenv("TMPDIR", old_tmp_.c_str(), 1);
-    } else {
-      unsetenv("TMPDIR");
-    }
     std::filesystem::remove_all(dir_);
   }
 
@@ -71,6 +60,8 @@ class TallyTest : public ::testing::Test {
   static std::string Today() { return "2024年5月6日"; }
 
   std::string RunPath(const std::string& name) const { return dir_ + "/" + name; }
+  // A file of the user's own temporary folder (the session's runtime folder is the test's).
+  std::string TempPath(const std::string& name) const { return dir_ + "/rentdesk/" + name; }
 
   // Runs tallybench against the queued script (which ends by closing the tally window).
   void RunTallybench() {
@@ -142,6 +133,5 @@ class TallyTest : public ::testing::Test {
 
   ScriptedPlatform script_;
   std::string dir_;
-  std::string old_tmp_;
-  bool had_tmp_ = false;
+  ScopedVariable runtime_{"XDG_RUNTIME_DIR", std::nullopt};
 };

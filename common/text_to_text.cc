@@ -9,9 +9,11 @@
 
 namespace {
 
-// printf's "%.<digits>g" in the "C" locale, whatever locale the program runs in.
+// printf's "%.<digits>g" in the "C" locale, whatever locale the program runs in; a zero
+// reads "0" whatever its sign (a return of an unpriced material costs 0, not -0).
 template <typename T>
 std::string General(T v, int digits) {
+  if (v == 0) v = 0;
   char buf[64];
   auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, digits);
   return std::string(buf, r.ptr);

@@ -116,6 +116,15 @@ std::string FromGbk(std::string_view gbk) {
   });
 }
 
+bool IsUtf8(std::string_view text) {
+  for (size_t i = 0; i < text.size();) {
+    size_t n = Utf8SequenceLength(text.substr(i));
+    if (n == 0) return false;
+    i += n;
+  }
+  return true;
+}
+
 int GetTextLength(const std::string& text) { return static_cast<int>(ToGbk(text).size()); }
 
 // Whole characters are taken from the end while they fit; when the cut falls inside a
@@ -156,4 +165,16 @@ std::string ToHalfWidth(const std::string& text) {
     i += 2;
   }
   return out;
+}
+
+std::string TextWithinBytes(const std::string& text, int n) {
+  if (n < 0) return text;
+  size_t left = static_cast<size_t>(n), end = 0;
+  for (std::string_view unit : Utf8Units(text)) {
+    const size_t bytes = ToGbk(unit).size();
+    if (bytes > left) break;
+    left -= bytes;
+    end += unit.size();
+  }
+  return text.substr(0, end);
 }

@@ -1,4 +1,4 @@
-#include "common/grid/gbk.h"
+#include "common/grid/gbk_cut.h"
 
 #include <algorithm>
 
