@@ -132,7 +132,7 @@ class Run {
 
   // Picks the big contract in a new pick window; confirming opens the docket window, in
   // whose first wait `inside` runs. Returns the time of opening the pick window.
-  double PickBigContract(int mode, std::function<void(double opened_ms)> inside) {
+  double PickBigContract(DocketModeValue mode, std::function<void(double opened_ms)> inside) {
     DocketMode = mode;
     const double pick_ms = Open(ContractPickWindowDecl());
     ui::user::GridClick(U(ContractPickWindow::高级表格1), data_.big_record, 2);
@@ -151,7 +151,7 @@ class Run {
   // Docket entry for the big contract: open, store a rental docket of 12 m of pipe, close.
   void DocketEntryActions() {
     using E = DocketEntryWindow;
-    const double pick_ms = PickBigContract(0, [this](double opened_ms) {
+    const double pick_ms = PickBigContract(DocketModeValue::kEntry, [this](double opened_ms) {
       Add(Action::kOpenDocketEntry, opened_ms);
       ui::user::GridEdit(U(E::高级表格1), 1, 1, "12");
       desk_.ExpectBox("添加成功");
@@ -165,7 +165,7 @@ class Run {
   // Docket editing for the big contract: load, preview the reconciliation list, save.
   void DocketEditActions() {
     using E = DocketEditWindow;
-    PickBigContract(1, [this](double opened_ms) {
+    PickBigContract(DocketModeValue::kEdit, [this](double opened_ms) {
       Add(Action::kLoadDocketEditing, opened_ms);
       Require(GetGridRowCount(E::高级表格1) > data_.big_dockets, "dockets loaded");
       desk_.ClosePreviewWhenShown();
@@ -204,7 +204,7 @@ void WithBigDocketEditingOpen(Desk& desk, const DecadeData& data,
                               const std::function<void()>& while_open) {
   Timings unused;
   Run run(desk, data, &unused);
-  run.PickBigContract(1, [&](double) {
+  run.PickBigContract(DocketModeValue::kEdit, [&](double) {
     while_open();
     ui::user::Click(U(DocketEditWindow::按钮3));  // 关闭退出: nothing stored
   });
