@@ -101,6 +101,7 @@ void AppendSection(const Member& m, StatementBuilder* b) {
     PutText(row, 0, m.subtotal_label);
     PutText(row, 4, ToText(RoundNumber(s.on_rent, 2)));
     BoldRow(row);
+    KeepWithNext(row - 1);  // a subtotal never starts a page alone
     JoinRow(row, 0, 3);
     b->StatementRow = row;
   }

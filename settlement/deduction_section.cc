@@ -88,6 +88,7 @@ void WriteSubtotal(const Member& m, const Section& s, StatementBuilder* b) {
   PutCell(row, 9, RoundNumber(s.on_rent, 2));
   b->StatementRow = row;
   BoldRow(row);
+  KeepWithNext(row - 1);  // a subtotal never starts a page alone
   b->RentTotal += s.amount;
 }
 

@@ -109,11 +109,14 @@ void WriteTotals(double total, StatementBuilder* b) {
 void CompleteStatement(StatementBuilder* b) {
   SetGridAlignment(W::高级表格1, 1, 0, b->StatementRow, kLastStatementColumn, kCentred);
   WriteTitleRow();
+  const int closing = b->StatementRow + 1;
   WriteAmountRow("租 金 小 计：" + AmountText(b->RentTotal) + "元", b->RentTotal, b);
   double total = b->RentTotal;
   total += AddMissingScrewCharge(b);
   total += AddWashCharge(b);
   WriteTotals(total, b);
+  // From the rent subtotal to the signatures the rows print on one page.
+  for (int row = closing; row < b->StatementRow; ++row) KeepWithNext(row);
   SetGridRowCount(W::高级表格1, b->StatementRow + 1);
   SetStatementFont(GetGridRowCount(W::高级表格1));
 }

@@ -36,6 +36,8 @@ void JoinRow(int row, int col1, int col2) { JoinGridCells(kGrid, row, col1, row,
 
 void BoldRow(int row) { SetGridFontStyle(kGrid, row, 0, row, kLastStatementColumn, kBoldStyle); }
 
+void KeepWithNext(int row) { KeepGridRowWithNext(kGrid, row); }
+
 int DaysToPeriodEnd(DateTime from) { return DaysBetween(from, GetDatePart(SettlementEndDate())); }
 
 int DaysBetween(DateTime start, DateTime end) {

@@ -17,6 +17,8 @@ const std::string& CellText(int row, int col);
 void JoinRow(int row, int col1, int col2);
 // Makes the cells of the row bold.
 void BoldRow(int row);
+// Prints the row on the same page as the row below it.
+void KeepWithNext(int row);
 // The whole number of days from `from` to the period's end day, both counted.
 int DaysToPeriodEnd(DateTime from);
 // The days from start to end, both counted (the fraction dropped toward zero).

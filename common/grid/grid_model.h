@@ -11,6 +11,7 @@
 // (grid_file.h) and the page layout (page_layout.h) all work on it.
 #include <array>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -29,6 +30,8 @@ struct GridSettings {
   std::array<int32_t, 15> raw{};  // the save file's grid-wide settings not named above
   std::array<int32_t, 7> page_options = kDefaultPageOptions;
   PrintTitle title;
+  // Rows printed on the same page as the row below them (not kept in the save file).
+  std::set<int> keep_with_next;
   std::vector<AuxRecord> aux1, aux2;
   friend bool operator==(const GridSettings&, const GridSettings&) = default;
 };
@@ -194,6 +197,11 @@ class GridModel {
   // Positions 0 none, 1 left, 2 centred, 3 right; false for another value.
   bool SetPrintDatePosition(int position);
   bool SetPageNumberPosition(int position);
+  // Marks (or unmarks) the row to print on the same page as the row below it; false outside
+  // the grid. Cleared with the cells (Clear, ResetContent); rows added or dropped later do
+  // not move the marks.
+  bool SetKeepWithNext(int r, bool on);
+  bool KeepsWithNext(int r) const;
 
   GridSettings settings;
 

@@ -28,3 +28,15 @@ bool GridModel::SetPageNumberPosition(int position) {
   settings.page_number_position = position;
   return true;
 }
+
+bool GridModel::SetKeepWithNext(int r, bool on) {
+  if (r < 0 || r >= rows_) return false;
+  if (on) {
+    settings.keep_with_next.insert(r);
+  } else {
+    settings.keep_with_next.erase(r);
+  }
+  return true;
+}
+
+bool GridModel::KeepsWithNext(int r) const { return settings.keep_with_next.count(r) > 0; }

@@ -7,6 +7,7 @@ void GridModel::Clear() {
   for (RowCells& row : store_) RowCells().swap(row);
   merges_.clear();
   kinds_.clear();
+  settings.keep_with_next.clear();
   for (int c = 0; c < cols_; ++c) widths_[c] = DefaultColumnWidth(c);
 }
 
@@ -14,6 +15,7 @@ void GridModel::ResetContent() {
   for (RowCells& row : store_) RowCells().swap(row);
   merges_.clear();
   kinds_.clear();
+  settings.keep_with_next.clear();
   settings.aux1.clear();
   settings.aux2.clear();
 }

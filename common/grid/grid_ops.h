@@ -64,9 +64,15 @@ bool SetGridPrintTitle(ui::GridRef g, const std::string& title, const std::strin
 // Page option 1..7 (margins left, top, right, bottom; header band, footer band, title gap).
 bool SetGridPrintOption(ui::GridRef g, int item, int value);
 // Prints (or previews) the grid's pages; shows the printing service's error message and
-// returns false when printing fails.
+// returns false when printing fails. Without an installed printer the pages go into the
+// file GridPrintFile(), and a message says so.
 bool PrintGrid(ui::GridRef g);
 bool PrintPreviewGrid(ui::GridRef g);
+// Where a print goes when no printer is installed: grid.pdf in the run folder.
+std::string GridPrintFile();
+// Marks the row to be printed on the same page as the row below it (ClearGrid drops the
+// marks); false outside the grid. What the grid shows and stores is unchanged.
+bool KeepGridRowWithNext(ui::GridRef g, int row);
 
 // Properties.
 int GetGridRowCount(ui::GridRef g);

@@ -4,69 +4,24 @@
 #include <cstdio>
 
 #include "common/grid/grid_model.h"
+#include "common/grid/page_layout_parts.h"
+
+using page_internal::Frame;
+using page_internal::kLargestMeasure;
+using page_internal::kTextInset;
 
 namespace {
 
 constexpr int kAlignFlags[4] = {0, 0, 1, 2};  // position 1 left, 2 centred, 3 right
 constexpr int kBandFormat = 0x824;            // single line, vertically centred, no prefix
-constexpr int kTextInset = 2;
-constexpr int kLargestMeasure = 100000;  // page options and title sizes are cut to this
 
-// The printable area and the columns' places on the page.
-struct Frame {
-  int left, right, top, bottom;  // the grid's area
-  int date_top, date_height, number_top, number_height;
-  double scale = 1.0;
-  std::vector<int> xs;  // left edge of every column, and the right edge of the last
+// What one page is drawn with: the frame, the page's column edges and the measure.
+struct PageContext {
+  const GridModel& g;
+  const Frame& f;
+  const std::vector<int>& xs;
+  const page_internal::PageMeasure& measure;
 };
-
-Frame MakeFrame(const GridModel& g, const PageSetup& setup) {
-  const auto& o = g.settings.page_options;
-  auto at_least0 = [](int v) { return std::clamp(v, 0, kLargestMeasure); };
-  Frame f;
-  f.left = at_least0(o[0]);
-  f.right = std::max(f.left + 1, setup.width - at_least0(o[2]));
-  f.date_top = at_least0(o[1]);
-  f.date_height = at_least0(o[4]);
-  f.top = f.date_top + f.date_height;
-  f.number_height = at_least0(o[5]);
-  f.number_top = setup.height - at_least0(o[3]) - f.number_height;
-  f.bottom = std::max(f.top + 1, f.number_top);
-  long total = 0;
-  for (int c = 0; c < g.cols(); ++c) total += g.ColumnWidth(c);
-  if (total > f.right - f.left) f.scale = static_cast<double>(f.right - f.left) / total;
-  long run = 0;
-  for (int c = 0; c <= g.cols(); ++c) {
-    f.xs.push_back(f.left + static_cast<int>(run * f.scale));
-    run += g.ColumnWidth(c);
-  }
-  return f;
-}
-
-int TitleSize(const PrintTitle& t) { return std::clamp(t.size, 1, kLargestMeasure); }
-int TitleHeight(const PrintTitle& t) { return t.text.empty() ? 0 : TitleSize(t) * 3 / 2; }
-
-// Which rows go on which page: the rows run on from the first page's top; a later page
-// starts with the heading rows again when they leave room for the row that comes next.
-std::vector<std::vector<int>> BreakRows(const GridModel& g, const Frame& f, int first_top) {
-  int fixed = std::min(g.fixed_rows(), g.rows());
-  std::vector<int> heading;
-  long heading_height = 0;
-  for (int r = 0; r < fixed; ++r) heading.push_back(r), heading_height += g.RowHeight(r);
-  std::vector<std::vector<int>> pages(1);
-  long y = first_top;
-  for (int r = 0; r < g.rows(); ++r) {
-    int h = g.RowHeight(r);
-    if (!pages.back().empty() && y + h > f.bottom) {
-      bool repeat = r >= fixed && f.top + heading_height + h <= f.bottom;
-      pages.push_back(repeat ? heading : std::vector<int>{});
-      y = f.top + (repeat ? heading_height : 0);
-    }
-    pages.back().push_back(r);
-    y += h;
-  }
-  return pages;
-}
 
 PageItem Item(PageItem::Type type, PageRect rect, uint32_t colour) {
   PageItem item;
@@ -76,16 +31,22 @@ PageItem Item(PageItem::Type type, PageRect rect, uint32_t colour) {
   return item;
 }
 
-PageItem TextItem(PageRect rect, std::string text, GridFont font, int format, uint32_t colour) {
+// The text over rect, in the largest font (at most font's height) at which it fits whole.
+PageItem TextItem(const PageContext& p, PageRect rect, std::string text, GridFont font, int format,
+                  uint32_t colour) {
   PageItem item = Item(PageItem::Type::kText, rect, colour);
+  const page_internal::FittedText& fit = p.measure.Fit(text, font, rect.width, rect.height - 2);
+  font.height = fit.height;
   item.text = std::move(text);
+  item.lines = fit.lines;
   item.font = std::move(font);
   item.format = format;
   return item;
 }
 
 // Draws one cell (or merged area) over rect: its fill, its text and its frame.
-void DrawCell(const GridModel& g, const Frame& f, int r, int c, PageRect rect, Page* page) {
+void DrawCell(const PageContext& p, int r, int c, PageRect rect, Page* page) {
+  const GridModel& g = p.g;
   const GridCell* cell = g.Cell(r, c);
   GridCell blank;
   const GridCell& v = cell ? *cell : blank;
@@ -96,29 +57,30 @@ void DrawCell(const GridModel& g, const Frame& f, int r, int c, PageRect rect, P
   }
   if (!v.text.empty()) {
     GridFont font = v.has_font ? v.font : g.default_font();
-    font.height = std::max(1, static_cast<int>(font.height * f.scale));
+    font.height = page_internal::PageFontHeight(font, p.f.scale);
     PageRect inner{rect.left + kTextInset, rect.top, std::max(0, rect.width - 2 * kTextInset),
                    rect.height};
     uint32_t colour = v.colour_b <= 0xFFFFFF ? v.colour_b : g.settings.default_colour_b;
-    page->items.push_back(TextItem(inner, v.text, font, v.format, colour));
+    page->items.push_back(TextItem(p, inner, v.text, font, v.format, colour));
   }
   page->items.push_back(Item(PageItem::Type::kFrame, rect, 0));
 }
 
 // Draws the piece of merge m that starts at page row i: down over its rows on the page.
-void DrawMergePiece(const GridModel& g, const Frame& f, const GridMerge& m, size_t i,
-                    const std::vector<int>& ys, Page* page) {
+void DrawMergePiece(const PageContext& p, const GridMerge& m, size_t i, const std::vector<int>& ys,
+                    Page* page) {
   size_t last = i;
   while (last + 1 < page->rows.size() && m.range.Contains(page->rows[last + 1], m.range.col1)) {
     ++last;
   }
   int c = m.range.col1;
-  PageRect rect{f.xs[c], ys[i], f.xs[m.range.col2 + 1] - f.xs[c], ys[last + 1] - ys[i]};
-  DrawCell(g, f, m.anchor_row, m.anchor_col, rect, page);
+  PageRect rect{p.xs[c], ys[i], p.xs[m.range.col2 + 1] - p.xs[c], ys[last + 1] - ys[i]};
+  DrawCell(p, m.anchor_row, m.anchor_col, rect, page);
 }
 
 // Draws the page's rows starting at top; a merged area shows once, over its rows on the page.
-void DrawRows(const GridModel& g, const Frame& f, int top, Page* page) {
+void DrawRows(const PageContext& p, int top, Page* page) {
+  const GridModel& g = p.g;
   std::vector<int> ys;
   for (int r : page->rows) ys.push_back(top), top += g.RowHeight(r);
   ys.push_back(top);
@@ -127,59 +89,70 @@ void DrawRows(const GridModel& g, const Frame& f, int top, Page* page) {
     for (int c = 0; c < g.cols(); ++c) {
       const GridMerge* m = g.MergeAt(r, c);
       if (!m) {
-        DrawCell(g, f, r, c, {f.xs[c], ys[i], f.xs[c + 1] - f.xs[c], ys[i + 1] - ys[i]}, page);
+        DrawCell(p, r, c, {p.xs[c], ys[i], p.xs[c + 1] - p.xs[c], ys[i + 1] - ys[i]}, page);
       } else if (c == m->range.col1 && (i == 0 || !m->range.Contains(page->rows[i - 1], c))) {
-        DrawMergePiece(g, f, *m, i, ys, page);
+        DrawMergePiece(p, *m, i, ys, page);
       }
     }
   }
 }
 
-void DrawTitle(const GridModel& g, const Frame& f, Page* page) {
-  const PrintTitle& t = g.settings.title;
+void DrawTitle(const PageContext& p, Page* page) {
+  const PrintTitle& t = p.g.settings.title;
   if (t.text.empty()) return;
-  GridFont font = g.default_font();
+  GridFont font = p.g.default_font();
   if (!t.face.empty()) font.face = t.face;
-  font.height = TitleSize(t);
+  font.height = std::clamp(t.size, 1, kLargestMeasure);
   font.weight = t.bold ? 700 : 400;
-  PageRect rect{f.left, f.top, f.right - f.left, TitleHeight(t)};
+  PageRect rect{p.f.left, p.f.top, p.f.right - p.f.left, font.height * 3 / 2};
   int align = kAlignFlags[std::clamp(t.alignment, 1, 3)];
-  page->items.push_back(TextItem(rect, t.text, font, kBandFormat | align, 0));
+  page->items.push_back(TextItem(p, rect, t.text, font, kBandFormat | align, 0));
 }
 
 // The print date above the grid and the page number below it, where their positions say.
-void DrawBands(const GridModel& g, const Frame& f, const PageSetup& s, int number, int count,
-               Page* page) {
+void DrawBands(const PageContext& p, const PageSetup& s, int number, int count, Page* page) {
+  const GridModel& g = p.g;
+  const Frame& f = p.f;
   char text[64];
   int date_at = g.settings.print_date_position, number_at = g.settings.page_number_position;
   if (date_at >= 1 && date_at <= 3) {
     std::snprintf(text, sizeof text, "%d-%d-%d", s.year, s.month, s.day);
     PageRect rect{f.left, f.date_top, f.right - f.left, f.date_height};
     page->items.push_back(
-        TextItem(rect, text, g.default_font(), kBandFormat | kAlignFlags[date_at], 0));
+        TextItem(p, rect, text, g.default_font(), kBandFormat | kAlignFlags[date_at], 0));
   }
   if (number_at >= 1 && number_at <= 3) {
     std::snprintf(text, sizeof text, "第 %d 页 / 共 %d 页", number, count);
     PageRect rect{f.left, f.number_top, f.right - f.left, f.number_height};
     page->items.push_back(
-        TextItem(rect, text, g.default_font(), kBandFormat | kAlignFlags[number_at], 0));
+        TextItem(p, rect, text, g.default_font(), kBandFormat | kAlignFlags[number_at], 0));
   }
 }
 
 }  // namespace
 
-std::vector<Page> LayoutPages(const GridModel& g, const PageSetup& setup) {
-  Frame f = MakeFrame(g, setup);
-  int title = TitleHeight(g.settings.title);
-  int first_top =
-      f.top + (title ? title + std::clamp(g.settings.page_options[6], 0, kLargestMeasure) : 0);
-  std::vector<std::vector<int>> breaks = BreakRows(g, f, first_top);
-  std::vector<Page> pages(breaks.size());
-  for (size_t i = 0; i < pages.size(); ++i) {
-    pages[i].rows = std::move(breaks[i]);
-    if (i == 0) DrawTitle(g, f, &pages[i]);
-    DrawRows(g, f, i == 0 ? first_top : f.top, &pages[i]);
-    DrawBands(g, f, setup, static_cast<int>(i) + 1, static_cast<int>(pages.size()), &pages[i]);
-  }
-  return pages;
+GridPages::GridPages(const GridModel& grid, const PageSetup& setup, const TextMeasure& measure)
+    : grid_(grid), setup_(setup), measure_(measure) {
+  rows_ = page_internal::BreakRows(grid, page_internal::MakeFrame(grid, setup));
+}
+
+Page GridPages::Lay(int index) const {
+  const Frame f = page_internal::MakeFrame(grid_, setup_);
+  Page page;
+  page.rows = rows_[index];
+  const page_internal::PageMeasure measure(measure_);
+  const std::vector<int> xs = page_internal::PageColumns(grid_, f, page.rows, measure);
+  const PageContext p{grid_, f, xs, measure};
+  if (index == 0) DrawTitle(p, &page);
+  DrawRows(p, index == 0 ? f.first_top : f.top, &page);
+  DrawBands(p, setup_, index + 1, count(), &page);
+  return page;
+}
+
+std::vector<Page> LayoutPages(const GridModel& grid, const PageSetup& setup,
+                              const TextMeasure& measure) {
+  const GridPages pages(grid, setup, measure);
+  std::vector<Page> laid;
+  for (int i = 0; i < pages.count(); ++i) laid.push_back(pages.Lay(i));
+  return laid;
 }

@@ -362,7 +362,9 @@ class Backend {
   virtual int ClientHeight(Window& w) = 0;
   virtual void Balloon(Unit& tip, int x, int y, const std::string& text, int icon) = 0;
   virtual void PlaySound(const ByteSet& wav, bool loop) = 0;
-  // Prints or previews the grid's pages; 0 done, 1 no printer could be set up, 2 printing failed.
+  // Prints or previews the grid's pages; 0 done, 1 no printer could be set up, 2 printing
+  // failed, 3 printed into the file GridPrintFile() (common/grid/grid_ops.h) for want of a
+  // printer.
   virtual int PrintGrid(Unit& grid, bool preview) = 0;
 };
 

@@ -12,8 +12,6 @@ namespace {
 const char kSans[] = "Noto Sans CJK SC";
 const char kSerif[] = "Noto Serif CJK SC";
 const char kZenHei[] = "WenQuanYi Zen Hei";
-// Printed text narrowed to its room stays at least this tall.
-constexpr int kSmallestFittedPixels = 10;
 
 // Song and Kai faces read best in the serif font; the rest in the sans-serif ones.
 bool IsSerifFace(const std::string& face) {
@@ -59,10 +57,6 @@ QFont FitFont(QFont font, const QString& text, const QSize& room, int smallest) 
   }
   if (scale < 1.0) font.setPixelSize(std::max(4, static_cast<int>(font.pixelSize() * scale)));
   return font;
-}
-
-int SmallestPrintedPixels(const QFont& font) {
-  return std::max(kSmallestFittedPixels, (font.pixelSize() * 2 + 2) / 3);
 }
 
 }  // namespace qtp

@@ -15,7 +15,5 @@ QFont MakeFont(const ui::Font& font);
 // The font made smaller so that one line of text fits room.height() and, when that needs
 // no less than smallest pixels, room.width() (a room width of 0: the height only).
 QFont FitFont(QFont font, const QString& text, const QSize& room, int smallest);
-// How far printed text may be narrowed: two thirds of its size, and no less than 10 pixels.
-int SmallestPrintedPixels(const QFont& font);
 
 }  // namespace qtp

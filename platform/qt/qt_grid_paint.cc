@@ -11,36 +11,53 @@ namespace qtp {
 namespace {
 
 constexpr double kLayoutDpi = 96.0;
+// The printer sets glyphs from their outlines, the screen's metrics may round them: a text
+// is measured this much wider than the screen metrics say.
+constexpr double kPrintedWidthRoom = 1.02;
 
 QRect RectOf(const PageRect& r) { return QRect(r.left, r.top, r.width, r.height); }
 
-// DrawText flags to Qt's: alignment, and word breaking when the text may take several lines.
-int TextFlags(int format) {
-  int flags = static_cast<int>(AlignmentOf(format));
-  if (!(format & 0x20) && (format & 0x10)) flags |= Qt::TextWordWrap;  // DT_WORDBREAK
-  return flags;
+Qt::Alignment VerticalOf(int format) {
+  if (format & 0x4) return Qt::AlignVCenter;
+  if (format & 0x8) return Qt::AlignBottom;
+  return Qt::AlignTop;
+}
+
+// The item's lines, one under the other, placed in its rectangle as its format says. The
+// layout chose a font at which every line fits; nothing is clipped.
+void PaintText(QPainter& painter, const PageItem& item) {
+  const QFont font = PrintFont(item.font);
+  const QFontMetricsF metrics(font);
+  const QRectF rect(RectOf(item.rect));
+  const double line = metrics.height();
+  const double block = line * static_cast<double>(item.lines.size());
+  double y = rect.top();
+  const Qt::Alignment vertical = VerticalOf(item.format);
+  if (vertical == Qt::AlignVCenter) y += (rect.height() - block) / 2;
+  if (vertical == Qt::AlignBottom) y += rect.height() - block;
+  const int flags = static_cast<int>(AlignmentOf(item.format) & Qt::AlignHorizontal_Mask) |
+                    Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip;
+  painter.setFont(font);
+  painter.setPen(FromColorRef(item.colour));
+  for (const std::string& text : item.lines) {
+    painter.drawText(QRectF(rect.left(), y, rect.width(), line), flags, Q(text));
+    y += line;
+  }
 }
 
 void PaintItem(QPainter& painter, const PageItem& item) {
-  const QRect rect = RectOf(item.rect);
   switch (item.type) {
     case PageItem::Type::kFill:
-      painter.fillRect(rect, FromColorRef(item.colour));
+      painter.fillRect(RectOf(item.rect), FromColorRef(item.colour));
       break;
     case PageItem::Type::kFrame:
       painter.setPen(QPen(FromColorRef(item.colour), 1));
       painter.setBrush(Qt::NoBrush);
-      painter.drawRect(rect.adjusted(0, 0, -1, -1));
+      painter.drawRect(RectOf(item.rect).adjusted(0, 0, -1, -1));
       break;
-    case PageItem::Type::kText: {
-      const QFont font = MakeFont(ToUiFont(item.font));
-      const bool wraps = TextFlags(item.format) & Qt::TextWordWrap;
-      const QSize room(wraps ? 0 : rect.width(), rect.height() - 2);
-      painter.setFont(FitFont(font, Q(item.text), room, SmallestPrintedPixels(font)));
-      painter.setPen(FromColorRef(item.colour));
-      painter.drawText(rect, TextFlags(item.format), Q(item.text));
+    case PageItem::Type::kText:
+      PaintText(painter, item);
       break;
-    }
   }
 }
 
@@ -51,6 +68,21 @@ void ScaleToDevice(QPainter& painter) {
 }
 
 }  // namespace
+
+const QFontMetricsF& QtTextMeasure::Metrics(const GridFont& font) const {
+  const Key key{font.face, font.height, font.weight, font.italic, font.underline};
+  auto it = metrics_.find(key);
+  if (it == metrics_.end()) it = metrics_.emplace(key, QFontMetricsF(PrintFont(font))).first;
+  return it->second;
+}
+
+double QtTextMeasure::Width(const std::string& text, const GridFont& font) const {
+  return Metrics(font).horizontalAdvance(Q(text)) * kPrintedWidthRoom;
+}
+
+double QtTextMeasure::LineHeight(const GridFont& font) const { return Metrics(font).height(); }
+
+QFont PrintFont(const GridFont& font) { return MakeFont(ToUiFont(font)); }
 
 void PaintPage(QPainter& painter, const Page& page) {
   painter.save();
@@ -72,16 +104,17 @@ PageSetup SetupOf(QPrinter& printer) {
 
 int PrintPages(QPrinter& printer, const GridModel& grid) {
   printer.setFullPage(true);  // the layout keeps its own margins
-  const std::vector<Page> pages = LayoutPages(grid, SetupOf(printer));
+  const QtTextMeasure measure;
+  const GridPages pages(grid, SetupOf(printer), measure);
   QPainter painter;
   if (!painter.begin(&printer)) return 2;
   ScaleToDevice(painter);
-  for (size_t i = 0; i < pages.size(); ++i) {
+  for (int i = 0; i < pages.count(); ++i) {
     if (i > 0 && !printer.newPage()) {
       painter.end();
       return 2;
     }
-    PaintPage(painter, pages[i]);
+    PaintPage(painter, pages.Lay(i));
   }
   return painter.end() ? 0 : 2;
 }

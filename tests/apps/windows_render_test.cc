@@ -108,7 +108,8 @@ class WindowsRender : public qtapp::QtAppTest {
   QImage PrintFirstPage(ui::GridRef g, const std::string& file) {
     PageSetup setup;
     setup.year = 2024, setup.month = 5, setup.day = 6;
-    const std::vector<Page> pages = LayoutPages(ui::Grid(g), setup);
+    const qtp::QtTextMeasure measure;
+    const std::vector<Page> pages = LayoutPages(ui::Grid(g), setup, measure);
     EXPECT_FALSE(pages.empty());
     QImage image(setup.width, setup.height, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -178,6 +179,10 @@ TEST_F(WindowsRender, DocketEditWindowWithFourDockets) {
   const QImage image = Shoot(DocketEditWindowDecl(), "docket_edit_window.png");
   EXPECT_GT(DarkIn(image, DocketEditWindow::高级表格1), 600);
   EXPECT_GT(DarkIn(image, DocketEditWindow::按钮1), 10);
+  SetGridPrintTitle(DocketEditWindow::高级表格1, "东方明珠花园三期出入库对账单", "黑体字", 30, true,
+                    2);
+  const QImage page = PrintFirstPage(DocketEditWindow::高级表格1, "docket_list_page1.png");
+  EXPECT_GT(DarkPixels(page, 100, 0, 594, 160), 100) << "the title";
 }
 
 TEST_F(WindowsRender, SettingsAndBackupWindows) {

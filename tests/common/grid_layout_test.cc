@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include "common/grid/grid_file.h"
 #include "common/grid/grid_model.h"
 #include "common/grid/page_layout.h"
+#include "common/grid/page_layout_parts.h"
 
 namespace {
 
@@ -106,3 +108,104 @@ TEST(PageLayout, EmptyGridAndOversizedRowsStillEnd) {
 }
 
 }  // namespace
+
+// Rows kept with the next one (HundredRows' pages hold rows 1-36 and 37-74 under row 0).
+TEST_F(HundredRows, RowsKeptWithTheNextMoveWholeUnlessTallerThanAPage) {
+  struct Case {
+    std::vector<int> marks;  // rows kept with the next one
+    int page2_first;         // the first row under the heading on page 2
+    const char* why;
+  };
+  std::vector<int> all;
+  for (int r = 1; r < 99; ++r) all.push_back(r);
+  const Case cases[] = {
+      {{}, 37, "no marks"},
+      {{34, 35}, 37, "34-36 fit on page 1"},
+      {{35, 36}, 35, "35-37 move whole"},
+      {{36}, 36, "36 goes with 37"},
+      {{20, 21, 35, 36}, 35, "only the run at the break moves"},
+      {all, 37, "a run taller than a page breaks as usual"},
+      {{99}, 37, "the last row has no next row"},
+  };
+  for (const Case& c : cases) {
+    grid.settings.keep_with_next.clear();
+    for (int r : c.marks) ASSERT_TRUE(grid.SetKeepWithNext(r, true)) << r;
+    const GridPages pages(grid, {794, 1123, 2015, 10, 9});
+    ASSERT_GE(pages.count(), 2) << c.why;
+    EXPECT_EQ(pages.rows(1)[0], 0) << c.why;  // the heading repeated
+    EXPECT_EQ(pages.rows(1)[1], c.page2_first) << c.why;
+    EXPECT_EQ(pages.rows(0).back(), c.page2_first - 1) << c.why;
+    EXPECT_EQ(pages.rows(pages.count() - 1).back(), 99) << c.why;
+  }
+  EXPECT_FALSE(grid.SetKeepWithNext(100, true));
+  grid.Clear();
+  EXPECT_TRUE(grid.settings.keep_with_next.empty());
+}
+
+// The marks are a print matter: the save file is the same with them as without them.
+TEST_F(HundredRows, MarksAreNotStored) {
+  ByteSet plain, marked;
+  ASSERT_TRUE(ExportGrid(grid, &plain));
+  grid.SetKeepWithNext(35, true);
+  ASSERT_TRUE(ExportGrid(grid, &marked));
+  EXPECT_EQ(plain, marked);
+}
+
+// Where a text fits: the largest size, on one line or, where the cell is tall enough and the
+// text may break (beside CJK characters, not inside a number, not apart from a bracket or a
+// closing mark), on several.
+TEST(PageTextFit, TextsFitTheirRoomWhole) {
+  struct Case {
+    std::string text;
+    int width, height;
+    std::vector<std::string> lines;
+    int largest, smallest;  // the height found lies in largest .. smallest
+  };
+  const Case cases[] = {
+      {"钢 管", 100, 22, {"钢 管"}, 15, 15},
+      {"金额（元）", 40, 46, {"金额", "（元）"}, 13, 13},
+      {"累计在租量", 40, 46, {"累计在", "租量"}, 13, 13},
+      {"88518.72", 42, 22, {"88518.72"}, 8, 8},
+      {"-123456789.12", 60, 46, {"-123456789.12"}, 7, 7},
+      {"2024年1月20日", 50, 70, {"2024", "年1月", "20日"}, 16, 16},
+      {"合计金额大写", 44, 22, {"合计金额大写"}, 7, 7},
+  };
+  GridFont font;
+  font.height = 16;
+  for (const Case& c : cases) {
+    const page_internal::FittedText fit =
+        page_internal::FitText(c.text, font, c.width, c.height, EstimatedMeasure());
+    EXPECT_EQ(fit.lines, c.lines) << c.text;
+    EXPECT_LE(fit.height, c.largest) << c.text;
+    EXPECT_GE(fit.height, c.smallest) << c.text;
+    GridFont at = font;
+    at.height = fit.height;
+    for (const std::string& line : fit.lines) {
+      EXPECT_LE(EstimatedMeasure().Width(line, at), c.width) << c.text << ": " << line;
+    }
+    EXPECT_LE(fit.lines.size() * EstimatedMeasure().LineHeight(at), c.height) << c.text;
+  }
+}
+
+// A column whose figure would fall below its legible size takes width from columns that have
+// it to spare, on that page only; the page's width stays the printable width.
+TEST(PageTextFit, AShortColumnTakesWidthFromTheOthers) {
+  GridModel grid(3, 4, GridFont{});
+  for (int c = 0; c < 4; ++c) grid.SetColumnWidth(c, 150);
+  grid.SetColumnWidth(2, 40);
+  grid.SetText(1, 0, "甲");
+  grid.SetText(1, 1, "乙");
+  grid.SetText(1, 2, "12345678.91");
+  grid.SetText(1, 3, "丙");
+  const GridPages pages(grid, {});
+  const Page page = pages.Lay(0);
+  const PageItem* figure = TextsOf(page, "12345678.91").at(0);
+  EXPECT_EQ(figure->font.height, 12) << "the cell font, whole";
+  EXPECT_GE(figure->rect.width, EstimatedMeasure().Width("12345678.91", figure->font));
+  for (const char* other : {"甲", "乙", "丙"}) {
+    EXPECT_EQ(TextsOf(page, other).at(0)->font.height, 12) << other;
+  }
+  int right = 0;
+  for (const PageItem& item : page.items) right = std::max(right, item.rect.left + item.rect.width);
+  EXPECT_EQ(right, 40 + 490);  // the declared 490 fit the page and keep their total
+}

@@ -2,6 +2,7 @@
 // failure messages and the pages it captured.
 #include <gtest/gtest.h>
 
+#include "common/files.h"
 #include "tests/common/grid_window.h"
 
 namespace {
@@ -21,19 +22,26 @@ std::vector<int> HeadingAnd(int first, int last) {
   return rows;
 }
 
-TEST_F(GridPrintTest, FailuresShowTheirMessageAndReportFalse) {
+// Failures show their message and report false; a print into the run folder's file for want
+// of a printer says where the file is.
+TEST_F(GridPrintTest, FailuresAndPrintsToAFileShowTheirMessage) {
   struct Case {
     int answer;
-    const char* message;  // nullptr: none
+    std::string message;  // empty: none
+    int flags;
+    const char* title;
   };
-  const Case cases[] = {{0, nullptr},
-                        {1, "打印机初始化出错,请检查打印设置!"},
-                        {2, "打印表格出错,请检查打印设置或稍候重试!"}};
+  const std::string file = "没有安装打印机，表格已打印到文件：" + GridPrintFile();
+  const Case cases[] = {{0, "", 0, ""},
+                        {1, "打印机初始化出错,请检查打印设置!", 16, "错误"},
+                        {2, "打印表格出错,请检查打印设置或稍候重试!", 16, "错误"},
+                        {3, file, 64, "信息："}};
+  ASSERT_EQ(GridPrintFile(), GetRunDirectory() + "/grid.pdf");
   for (bool preview : {false, true}) {
     for (const Case& c : cases) {
       ScriptedPlatform script;
       script.AnswerPrint(c.answer);
-      if (c.message) script.ExpectMessageBox(c.message, 16, "错误");
+      if (!c.message.empty()) script.ExpectMessageBox(c.message, c.flags, c.title);
       std::string failure;
       bool printed = false;
       ASSERT_TRUE(RunScripted(
@@ -44,12 +52,12 @@ TEST_F(GridPrintTest, FailuresShowTheirMessageAndReportFalse) {
           },
           &failure))
           << failure;
-      EXPECT_EQ(printed, c.answer == 0) << c.answer;
+      EXPECT_EQ(printed, c.answer == 0 || c.answer == 3) << c.answer;
       ASSERT_EQ(script.prints().size(), 1u);
       EXPECT_EQ(script.prints()[0].preview, preview);
       EXPECT_EQ(script.prints()[0].window, "表格窗口");
       EXPECT_EQ(script.prints()[0].grid, "高级表格1");
-      EXPECT_EQ(script.message_boxes().size(), c.message ? 1u : 0u);
+      EXPECT_EQ(script.message_boxes().size(), c.message.empty() ? 0u : 1u);
     }
   }
 }

@@ -3,22 +3,36 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFont>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <set>
 
+#include "common/files.h"
 #include "common/grid/grid_model.h"
 #include "common/grid/grid_ops.h"
+#include "common/grid/page_layout.h"
 #include "platform/qt/qt_grid_paint.h"
+#include "platform/qt/qt_print_preview.h"
+#include "platform/qt/qt_text.h"
 #include "tests/platform/qt_fixture.h"
 
 namespace {
 
 using qtest::QtWindowTest;
+using qtp::Q;
+using qtp::S;
 
 constexpr ui::WindowRef kWindow{"GridWindow"};
 constexpr ui::GridRef kGrid{"GridWindow", "高级表格1"};
@@ -79,6 +93,16 @@ class QtGridTest : public QtWindowTest {
   QModelIndex At(int r, int c) const { return table_->model()->index(r, c); }
   QString Shown(int r, int c, int role = Qt::DisplayRole) const {
     return At(r, c).data(role).toString();
+  }
+  // The grid's pages printed into a PDF file: the file's bytes (empty when printing failed).
+  static QByteArray PrintedPdf() {
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("grid.pdf"));
+    if (qtp::PrintPages(printer, ui::Grid(kGrid)) != 0) return {};
+    QFile pdf(dir.filePath("grid.pdf"));
+    return pdf.open(QIODevice::ReadOnly) ? pdf.readAll() : QByteArray();
   }
 
   ui::WindowDecl decl_;
@@ -221,17 +245,11 @@ TEST_F(QtGridTest, KeysTypedIntoACellEditorAreReportedOnce) {
 TEST_F(QtGridTest, PagesPrintToPdfAndRender) {
   SetGridPrintTitle(kGrid, "租金结算单", "黑体字", 20, true, 2);
   SetGridPageNumberPosition(kGrid, 2);
-  QTemporaryDir dir;
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(dir.filePath("grid.pdf"));
-  EXPECT_EQ(qtp::PrintPages(printer, ui::Grid(kGrid)), 0);
-  QFile pdf(dir.filePath("grid.pdf"));
-  ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(pdf.read(4) == "%PDF");
+  EXPECT_TRUE(PrintedPdf().startsWith("%PDF"));
 
   const PageSetup setup;
-  const std::vector<Page> pages = LayoutPages(ui::Grid(kGrid), setup);
+  const qtp::QtTextMeasure measure;
+  const std::vector<Page> pages = LayoutPages(ui::Grid(kGrid), setup, measure);
   ASSERT_FALSE(pages.empty());
   QImage image(setup.width, setup.height, QImage::Format_RGB32);
   image.fill(Qt::white);
@@ -247,12 +265,142 @@ TEST_F(QtGridTest, PagesPrintToPdfAndRender) {
   EXPECT_GT(dark, 50);  // the title is drawn
 }
 
-TEST_F(QtGridTest, PreviewAndPrintDialogsCloseWithoutError) {
-  for (bool preview : {true, false}) {
-    QTimer::singleShot(50, [] {
-      if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
+// Without a printer (none is installed here) the pages go to grid.pdf in the run folder, from
+// the print button as from the preview's 打印; a preview closed prints nothing.
+TEST_F(QtGridTest, PreviewAndPrintWithoutAPrinterWriteTheRunFolderPdf) {
+  if (!QPrinterInfo::availablePrinters().isEmpty()) {
+    GTEST_SKIP() << "a printer is installed";
+  }
+  QTemporaryDir dir;
+  SetRunDirectoryForTests(S(dir.path()));
+  const QString pdf = dir.filePath("grid.pdf");
+  EXPECT_EQ(Q(GridPrintFile()), pdf);
+  struct Case {
+    bool preview;
+    const char* press;  // the preview's button pressed; nullptr: the window closed
+    int result;
+  };
+  for (const Case& c : {Case{true, nullptr, 0}, Case{true, "打印", 3}, Case{false, nullptr, 3}}) {
+    QFile::remove(pdf);
+    QTimer answer;  // gone with the case: a print without a dialog leaves it unfired
+    answer.setSingleShot(true);
+    QObject::connect(&answer, &QTimer::timeout, [&c] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      if (!dialog) return;
+      for (auto* button : dialog->findChildren<QPushButton*>()) {
+        if (c.press && button->text() == QString(c.press)) {
+          button->click();
+          return;
+        }
+      }
+      dialog->close();
     });
-    EXPECT_EQ(platform_.Windows().PrintGrid(*ui::FindUnit(kGrid), preview), 0) << preview;
+    answer.start(50);
+    EXPECT_EQ(platform_.Windows().PrintGrid(*ui::FindUnit(kGrid), c.preview), c.result)
+        << c.preview << (c.press ? c.press : "");
+    QFile file(pdf);
+    ASSERT_EQ(file.open(QIODevice::ReadOnly), c.result == 3);
+    EXPECT_TRUE(c.result != 3 || file.read(4) == "%PDF");
+  }
+  SetRunDirectoryForTests("");
+}
+
+}  // namespace
+
+namespace {
+
+// The preview window of a long grid: Chinese controls, and only the pages in view laid out,
+// on opening and after a jump to the last page.
+TEST_F(QtGridTest, PreviewLaysOutOnlyThePagesInView) {
+  SetGridRowCount(kGrid, 3000);
+  for (int r = 1; r < 3000; ++r) SetGridCellData(kGrid, r, 0, kCellContent, r);
+  const int pages = GridPages(ui::Grid(kGrid), PageSetup{}).count();
+  ASSERT_GT(pages, 60);
+  struct Seen {
+    QString title, where_first, where_last;
+    QStringList buttons;
+    int laid_first = -1, laid_last = -1, count = -1;
+  } seen;
+  QTimer::singleShot(50, [&seen] {
+    auto* preview = dynamic_cast<qtp::PrintPreview*>(QApplication::activeModalWidget());
+    if (!preview) return;
+    QApplication::processEvents();
+    seen.title = preview->windowTitle();
+    for (auto* button : preview->findChildren<QPushButton*>()) seen.buttons << button->text();
+    seen.count = preview->page_count();
+    seen.laid_first = preview->pages_laid();
+    seen.where_first = preview->findChild<QLabel*>()->text();
+    const char* out = std::getenv("RENT_TEST_OUTPUT");
+    preview->grab().save(QString(out && *out ? out : RENT_TEST_OUTPUT_DIR) + "/print_preview.png");
+    auto* area = preview->findChild<QScrollArea*>();
+    area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+    QApplication::processEvents();
+    seen.laid_last = preview->pages_laid();
+    seen.where_last = preview->findChild<QLabel*>()->text();
+    preview->close();
+  });
+  EXPECT_EQ(platform_.Windows().PrintGrid(*ui::FindUnit(kGrid), true), 0);
+  EXPECT_EQ(seen.title, QString("打印预览"));
+  EXPECT_EQ(seen.buttons, QStringList({"打印", "上一页", "下一页", "放大", "缩小", "关闭"}));
+  EXPECT_EQ(seen.count, pages);
+  EXPECT_GE(seen.laid_first, 1);
+  EXPECT_LE(seen.laid_first, 3);
+  EXPECT_EQ(seen.where_first, QString("第 1 页 / 共 %1 页").arg(pages));
+  EXPECT_GT(seen.laid_last, seen.laid_first);
+  EXPECT_LE(seen.laid_last, 6);
+  EXPECT_EQ(seen.where_last, QString("第 %1 页 / 共 %1 页").arg(pages));
+}
+
+}  // namespace
+
+namespace {
+
+// The families of the fonts a PDF embeds, from its /BaseFont names ("NotoSansCJKsc-Bold" is
+// the family "Noto Sans CJK SC"), lowercased and without blanks.
+std::set<std::string> EmbeddedFamilies(const QByteArray& pdf) {
+  std::set<std::string> families;
+  static const QRegularExpression base("/BaseFont\\s*/([A-Za-z0-9_+]+)");
+  for (auto it = base.globalMatch(QString::fromLatin1(pdf)); it.hasNext();) {
+    families.insert(it.next().captured(1).toLower().toStdString());
+  }
+  return families;
+}
+std::string Squeezed(QString family) { return family.remove(' ').toLower().toStdString(); }
+
+// A printed cell whose font is not installed falls back to the very face the screen shows
+// for it, on the laid-out page as in the PDF.
+TEST_F(QtGridTest, PrintedCellsUseTheScreensFallbackFaces) {
+  const char* faces[] = {"微软雅黑", "宋体", "黑体字", "楷体", "Tahoma", "方正姚体"};
+  for (int r = 1; r <= 4; ++r) ClearGridCells(kGrid, r, 0, r, 3);
+  std::set<std::string> screen;
+  for (int i = 0; i < 6; ++i) {
+    const int r = 1 + i / 2, c = i % 2 * 2;
+    SetGridCellData(kGrid, r, c, kCellContent,
+                    std::string("钢管小计 88518.72 面") + std::to_string(i));
+    SetGridFontName(kGrid, r, c, r, c, faces[i]);
+  }
+  Settle();
+  const qtp::QtTextMeasure measure;
+  const Page page = GridPages(ui::Grid(kGrid), PageSetup{}, measure).Lay(0);
+  for (int i = 0; i < 6; ++i) {
+    const int r = 1 + i / 2, c = i % 2 * 2;
+    const QFont shown = table_->model()->data(At(r, c), Qt::FontRole).value<QFont>();
+    const QString family = QFontInfo(shown).family();
+    screen.insert(Squeezed(family));
+    const std::string text = S(Shown(r, c));
+    const PageItem* printed = nullptr;
+    for (const PageItem& item : page.items) {
+      if (item.type == PageItem::Type::kText && item.text == text) printed = &item;
+    }
+    ASSERT_NE(printed, nullptr) << faces[i];
+    EXPECT_EQ(QFontInfo(qtp::PrintFont(printed->font)).family(), family) << faces[i];
+  }
+  EXPECT_TRUE(screen.count("notosanscjksc")) << "the CJK sans face stands in for 微软雅黑";
+  const QByteArray pdf = PrintedPdf();
+  ASSERT_TRUE(pdf.startsWith("%PDF"));
+  for (const std::string& embedded : EmbeddedFamilies(pdf)) {
+    const std::string family = embedded.substr(0, embedded.find('-'));
+    EXPECT_TRUE(screen.count(family)) << embedded << " is not a face the screen shows";
   }
 }
 
