@@ -8,8 +8,8 @@
 #include "ledger/window_openers.h"
 
 namespace {
-// The About box's text: the program's name and version.
-constexpr const char* kAboutText = "墨川租赁软件 rentdesk 版本 1.0";
+// The About box's text: the program's name and version (the project's version in CMake).
+constexpr const char* kAboutText = "墨川租赁软件 rentdesk 版本 " RENT_VERSION;
 
 // The contract pick, leading to docket entry or docket editing.
 void PickContractFor(DocketModeValue mode) {
@@ -26,7 +26,7 @@ void MainWindow_OnMenuDocketEdit() { PickContractFor(DocketModeValue::kEdit); }
 void MainWindow_OnMenuUserSettings() { OpenSettingsWindow(); }
 void MainWindow_OnMenuBackup() { OpenBackupWindow(); }
 void MainWindow_OnMenuTutorial() { OpenWebPage(TutorialPageAddress()); }
-void MainWindow_OnMenuSoftwareUpdate() { OpenWebPage(kSoftwareUpdateAddress); }
+void MainWindow_OnMenuSoftwareUpdate() { OpenWebPage(SoftwareUpdatePageAddress()); }
 void MainWindow_OnMenuAbout() { ShowMessageBox(kAboutText, kMbIconInformation); }
 
 void MainWindow_OnContractButtonClick() { MainWindow_OnMenuAddContract(); }

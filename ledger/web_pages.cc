@@ -2,4 +2,9 @@
 
 #include "common/files.h"
 
-std::string TutorialPageAddress() { return "file://" + RunPath(kTutorialFileName); }
+namespace {
+std::string LocalPage(const char* name) { return "file://" + RunPath(name); }
+}  // namespace
+
+std::string TutorialPageAddress() { return LocalPage(kTutorialFileName); }
+std::string SoftwareUpdatePageAddress() { return LocalPage(kSoftwareUpdateFileName); }

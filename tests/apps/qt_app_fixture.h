@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,7 +27,7 @@ namespace qtapp {
 namespace fs = std::filesystem;
 
 // The Qt desktop, except that message boxes are answered at once (OK, or No when asked);
-// on_message looks at the windows while a box is up.
+// on_message looks at the windows while a box is up; a set `now` stops the clock there.
 class AnsweringPlatform : public qtp::QtPlatform {
  public:
   int MessageBox(const std::string& text, int flags, const std::string&) override {
@@ -34,8 +35,10 @@ class AnsweringPlatform : public qtp::QtPlatform {
     if (on_message) on_message();
     return (flags & 0xF) == 4 || (flags & 0xF) == 3 ? 7 : 1;
   }
+  DateTime Now() override { return now ? *now : qtp::QtPlatform::Now(); }
   std::vector<std::string> messages;
   std::function<void()> on_message;
+  std::optional<DateTime> now;
 };
 
 // One docket of a contract's 数据; returns carry negative quantities.

@@ -32,7 +32,15 @@ QWidget* ShownWindow(const QString& title, bool others = false) {
   return nullptr;
 }
 
-QImage Render(QWidget* w) { return w ? w->grab().toImage() : QImage(); }
+// The window as the clerk sees it: active, the focused box with its caret (drawn without
+// blinking), so that the picture is the same at every run.
+QImage Render(QWidget* w) {
+  if (!w) return QImage();
+  QApplication::setCursorFlashTime(0);
+  w->activateWindow();
+  QApplication::processEvents();
+  return w->grab().toImage();
+}
 
 // The picture's colour at x, y is clearly blue (the 登录 button drawn under the login area).
 bool Bluish(const QImage& image, int x, int y) {

@@ -9,6 +9,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QEventLoop>
 #include <QImage>
 #include <QPainter>
@@ -38,11 +39,13 @@
 #include "ledger/settings_window.h"
 #include "platform/qt/qt_grid_paint.h"
 #include "platform/qt/qt_platform.h"
+#include "platform/qt/qt_print_preview.h"
 #include "settlement/settlement_window.h"
 #include "tally/tally_commands.h"
 #include "tally/tally_records.h"
 #include "tally/tally_window.h"
 #include "tests/apps/qt_app_fixture.h"
+#include "tests/apps/user_guide.h"
 
 namespace {
 
@@ -52,6 +55,8 @@ class WindowsRender : public qtapp::QtAppTest {
  protected:
   void SetUp() override {
     QtAppTest::SetUp();
+    // The clock stands still, so that the pictures change only when the windows do.
+    platform_.now = MakeDateTime(2024, 5, 6, 9, 30, 0);
     const char* out = getenv("RENT_TEST_OUTPUT");
     out_ = out && *out ? out : RENT_TEST_OUTPUT_DIR;
     fs::create_directories(out_);
@@ -203,12 +208,23 @@ class SettlementRender : public WindowsRender {
  protected:
   using W = SettlementWindow;
   void SettleApril(bool cumulative) {
+    ThreeContracts();
+    SettleAprilWithCharges(cumulative);
+  }
+  // The clerk picks the day in the date box itself, so that the box shows it.
+  static void PickDay(ui::DateBoxRef box, QDate day) {
+    auto* edit = qobject_cast<QDateEdit*>(static_cast<QObject*>(U(box).realisation));
+    ASSERT_NE(edit, nullptr);
+    edit->setDate(day);
+    Settle();
+  }
+  // Settles the first contract over April 2024 with both charges ticked.
+  void SettleAprilWithCharges(bool cumulative) {
     ASSERT_TRUE(WriteIniItem(SettingsFilePath(), "用户设置", "用户名", "王会计"));
     ASSERT_TRUE(WriteIniItem(SettingsFilePath(), "用户设置", "单位名称", "墨川建筑器材租赁站"));
-    ThreeContracts();
     Open(SettlementWindowDecl());
-    ui::user::ChooseDay(U(W::日期框1), MakeDateTime(2024, 4, 1));
-    ui::user::ChooseDay(U(W::日期框2), MakeDateTime(2024, 4, 30));
+    PickDay(W::日期框1, QDate(2024, 4, 1));
+    PickDay(W::日期框2, QDate(2024, 4, 30));
     if (cumulative) ui::user::Click(U(W::单选框2));
     ui::user::Click(U(W::选择框1));
     ui::user::Click(U(W::选择框2));
@@ -267,6 +283,55 @@ TEST_F(SettlementRender, ScrolledDownKeepsItsHeadingRows) {
   const QPoint at = headings->mapTo(WidgetOf(ui::WindowRef{SettlementWindowDecl().name}), QPoint());
   EXPECT_GT(DarkPixels(image, at.x(), at.y(), headings->width(), headings->height()), 100);
 }
+
+// The user guide's worked example, one per method: a small contract with 1000 m of pipe and
+// 500 fasteners out since March, part of them returned on 11 April with 10 missing screws and
+// 200 m more pipe sent out on 20 April, settled over April. The guide shows these pictures, and its
+// statement tables must be what the grid shows, cell by cell.
+class GuideExampleRender : public SettlementRender, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(GuideExampleRender, TheGuidesStatementIsWhatTheProgramShows) {
+  const bool cumulative = GetParam();
+  AddContract("城南实验小学", 1, MakeDateTime(2024, 3, 20),
+              {{1, MakeDateTime(2024, 3, 20), true, 1000, 500, 0, 0, 0, ""},
+               {2, MakeDateTime(2024, 4, 11), false, -400, -200, 0, 0, 10, ""},
+               {3, MakeDateTime(2024, 4, 20), true, 200, 0, 0, 0, 0, ""}});
+  SettleAprilWithCharges(cumulative);
+  const std::string method = cumulative ? "cumulative" : "deduction";
+  Shoot(SettlementWindowDecl(), "settlement_example_" + method + ".png");
+  // The clerk presses 打印预览: the preview window shows the statement under its title.
+  bool previewed = false;
+  QTimer look;
+  QObject::connect(&look, &QTimer::timeout, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) return;
+    if (auto* preview = dynamic_cast<qtp::PrintPreview*>(modal)) {
+      QApplication::processEvents();
+      const std::string file = out_ + "/settlement_example_" + method + "_preview.png";
+      previewed = preview->grab().save(QString::fromStdString(file));
+    }
+    modal->close();
+  });
+  look.start(50);
+  ui::user::Click(U(W::按钮2));
+  look.stop();
+  EXPECT_TRUE(previewed);
+  PrintFirstPage(W::高级表格1, "settlement_example_" + method + "_page1.png");
+  std::vector<std::vector<std::string>> shown;
+  for (int r = 0; r < GetGridRowCount(W::高级表格1); ++r) {
+    std::vector<std::string> cells;
+    for (int c = 0; c < GetGridColumnCount(W::高级表格1); ++c) {
+      std::string text = GetGridCellData(W::高级表格1, r, c);
+      if (!text.empty()) cells.push_back(text);
+    }
+    shown.push_back(cells);
+  }
+  const std::string page = guide::GuidePage();
+  const std::string radio = ui::GetText(cumulative ? W::单选框2 : W::单选框1);
+  EXPECT_EQ(guide::StatementRows(page, radio), shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothMethods, GuideExampleRender, ::testing::Bool());
 
 class TallyRender : public WindowsRender {
  protected:

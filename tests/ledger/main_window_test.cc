@@ -59,7 +59,7 @@ std::string NameOf(const Clicked& c) {
 void PrintTo(const ClickCase& c, std::ostream* os) { *os << NameOf(c.clicked); }
 
 const std::string kTutorial = "/使用教程.html";
-const std::string kUpdate = "https://example.com/rentdesk/update";
+const std::string kUpdate = "/软件更新.html";
 
 namespace M = MainWindow;
 const ClickCase kClickCases[] = {
