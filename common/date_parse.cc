@@ -77,8 +77,10 @@ bool SameParts(const DateParts& a, const DateParts& b) {
 }  // namespace
 
 DateTime ToDateTime(const std::string& text) {
-  std::string half = ToHalfWidth(text);
-  DateScanner in(TrimBlanks(half));
+  // Full-width digits and signs (and the ideographic blank) all start with 0xEF or 0xE3.
+  const bool full_width = text.find_first_of("\xEF\xE3") != std::string::npos;
+  const std::string half = full_width ? ToHalfWidth(text) : std::string();
+  DateScanner in(TrimBlanks(full_width ? std::string_view(half) : std::string_view(text)));
   DateParts p{};
   if (!ScanDateTime(in, &p)) return DateTime{kEmptyDate};
   DateTime d = MakeDateTime(p.year, p.month, p.day, p.hour, p.minute, p.second);

@@ -2,6 +2,7 @@
 #include "common/dates.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -87,9 +88,10 @@ DateTime MakeDateTime(int year, int month, int day, int hour, int minute, int se
   return DateTime{days + seconds / kSecondsPerDay};
 }
 
+// The day SplitDateTime finds, without the round trip through the calendar.
 DateTime GetDatePart(DateTime d) {
-  DateParts p = SplitDateTime(d);
-  return MakeDateTime(p.year, p.month, p.day);
+  auto seconds = static_cast<int64_t>(std::llround(Clamped(d.days) * kSecondsPerDay));
+  return DateTime{static_cast<double>(FloorDiv(seconds, kSecondsPerDay))};
 }
 
 int GetYear(DateTime d) { return SplitDateTime(d).year; }
@@ -146,21 +148,25 @@ DateTime ToDateTime(const Value& v) {
 }
 
 std::string DateTimeToText(DateTime d, int format) {
-  DateParts p = SplitDateTime(d);
-  std::string date =
-      std::to_string(p.year) + "年" + std::to_string(p.month) + "月" + std::to_string(p.day) + "日";
-  std::string h = std::to_string(p.hour) + "时", m = std::to_string(p.minute) + "分",
-              s = std::to_string(p.second) + "秒";
-  switch (std::clamp(format, 1, 3)) {
-    case 2:
-      return date;
-    case 3:
-      return h + m + s;
-    default:
-      break;
+  const DateParts p = SplitDateTime(d);
+  std::string text;
+  text.reserve(32);
+  auto part = [&text](int v, const char* unit) {
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
+    text.append(digits, end).append(unit);
+  };
+  format = std::clamp(format, 1, 3);
+  if (format != 3) {
+    part(p.year, "年");
+    part(p.month, "月");
+    part(p.day, "日");
+    if (format == 2) return text;
   }
-  if (p.second != 0) return date + h + m + s;
-  if (p.minute != 0) return date + h + m;
-  if (p.hour != 0) return date + h;
-  return date;
+  // Format 1 shows the time of day down to its last part that is not zero; format 3 whole.
+  const bool all = format == 3;
+  if (all || p.hour != 0 || p.minute != 0 || p.second != 0) part(p.hour, "时");
+  if (all || p.minute != 0 || p.second != 0) part(p.minute, "分");
+  if (all || p.second != 0) part(p.second, "秒");
+  return text;
 }

@@ -64,6 +64,8 @@ ui::WindowDecl MakeContractWindowDecl() {
   d.bindings = {
       ui::BindWindow(ui::Event::kCreated, ContractWindow_OnCreated),
       ui::Bind(W::高级表格1, ui::Event::kGridCursorChanged, ContractWindow_OnGridClick),
+      ui::Bind(W::高级表格1, ui::Event::kGridCellChanged, ContractWindow_OnGridEdited),
+      ui::Bind(W::高级表格1, ui::Event::kGridChoice, ContractWindow_OnGridEdited),
       ui::Bind(W::按钮1, ui::Event::kClick, ContractWindow_OnAddClick),
       ui::Bind(W::按钮4, ui::Event::kClick, ContractWindow_OnEditClick),
       ui::Bind(W::按钮5, ui::Event::kClick, ContractWindow_OnSaveClick),

@@ -39,6 +39,9 @@ const ui::WindowDecl& ContractWindowDecl();
 // Handlers of the contract window.
 void ContractWindow_OnCreated();
 void ContractWindow_OnGridClick();
+// The clerk typed into a cell of the grid (or chose from a cell's list): the grid no longer
+// shows the table as filled.
+void ContractWindow_OnGridEdited();
 void ContractWindow_OnAddClick();
 void ContractWindow_OnEditClick();
 void ContractWindow_OnSaveClick();

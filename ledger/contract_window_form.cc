@@ -61,8 +61,12 @@ void AddContractRecord() {
   const int serial = GetRecordCount() == 0 ? 1 : FindFreeContractSerial();
   std::vector<Value> values = FormValues();
   values.push_back(serial);
-  if (!AppendRecord(values)) ShowMessageBox("添加合同失败");
-  FillContractGrid(W::高级表格1);
+  if (!AppendRecord(values)) {
+    ShowMessageBox("添加合同失败");
+    FillContractGrid(W::高级表格1);
+    return;
+  }
+  FillContractGridAfterAppend(W::高级表格1);
 }
 
 bool ModifyContractFromForm() { return ModifyRecord(FormValues()); }

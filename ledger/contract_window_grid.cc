@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/dates.h"
+#include "common/grid/grid_model.h"
 #include "common/grid/grid_ops.h"
 #include "common/quantities.h"
 #include "common/record_fields.h"
@@ -39,6 +40,19 @@ void WriteContractRow(ui::GridRef grid, int i) {
   SetGridCellData(grid, i, 10, kCellContent, ReadField(kContractRemark.number));
 }
 
+// What the last fill left in a grid: the grid's model and the records it shows. An append
+// then needs only the new record's row for the grid to end as a new fill would leave it.
+struct FilledGrid {
+  const GridModel* model = nullptr;
+  int records = -1;
+};
+FilledGrid g_filled;
+
+const GridModel* ModelOf(ui::GridRef grid) {
+  const ui::Unit* u = ui::FindUnit(grid);
+  return u ? u->grid.get() : nullptr;
+}
+
 }  // namespace
 
 const std::vector<int>& ContractGridColumnWidths() {
@@ -58,7 +72,23 @@ void FillContractGrid(ui::GridRef grid) {
     WriteContractRow(grid, i);
   }
   SetGridAlignment(grid, 0, 0, n, GetFieldCount() - 1, 2);
+  g_filled = {ModelOf(grid), n};
 }
+
+void FillContractGridAfterAppend(ui::GridRef grid) {
+  const int n = GetRecordCount();
+  const bool as_filled = ModelOf(grid) == g_filled.model && g_filled.model != nullptr &&
+                         n == g_filled.records + 1 && GetGridRowCount(grid) == n &&
+                         GetGridColumnCount(grid) == GetFieldCount();
+  if (!as_filled) return FillContractGrid(grid);
+  SetGridRowCount(grid, n + 1);
+  GoToRecord(n);
+  WriteContractRow(grid, n);
+  SetGridAlignment(grid, n, 0, n, GetFieldCount() - 1, 2);
+  g_filled.records = n;
+}
+
+void ForgetContractGridFill() { g_filled = {}; }
 
 int FindFreeContractSerial() {
   // One pass collects the serials in use; the answer is the first positive integer missing.

@@ -42,6 +42,8 @@ void ContractWindow_OnGridClick() {
   ShowContractRecord();
 }
 
+void ContractWindow_OnGridEdited() { ForgetContractGridFill(); }
+
 void ContractWindow_OnAddClick() {
   ContractAddMode = 1;
   ui::SetText(W::编辑框2, "");

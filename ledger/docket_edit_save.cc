@@ -6,6 +6,7 @@
 
 #include "common/dates.h"
 #include "common/files.h"
+#include "common/grid/grid_model.h"
 #include "common/grid/grid_ops.h"
 #include "common/message_box.h"
 #include "common/quantities.h"
@@ -31,7 +32,12 @@ constexpr std::array<NegativeBalanceText, kMaterialCount> kNegativeBalance = {{
     {"工字钢入库数量比出库数量多了", "米， 你确定要保存吗？这样会产生负租金。"},
 }};
 
-std::string Cell(int row, int col) { return GetGridCellData(W::高级表格1, row, col); }
+// The cell's text as the grid holds it, without a copy ("" when the window is not open).
+const std::string& Cell(int row, int col) {
+  static const std::string kNone;
+  const ui::Unit* grid = ui::FindUnit(W::高级表格1);
+  return grid && grid->grid ? grid->grid->TextAt(row, col) : kNone;
+}
 
 double CellNumber(int row, int col) { return ToNumber(Cell(row, col)); }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/dates.h"
+#include "common/grid/grid_model.h"
 #include "common/grid/grid_ops.h"
 #include "common/record_fields.h"
 #include "common/table/table.h"
@@ -21,9 +22,15 @@ void PutCell(int row, int col, const Value& v) {
   SetGridCellData(kGrid, row, col, kCellContent, v);
 }
 
-void PutText(int row, int col, const std::string& text) { PutCell(row, col, Value(text)); }
+void PutText(int row, int col, std::string text) {
+  SetGridCellText(kGrid, row, col, std::move(text));
+}
 
-std::string CellText(int row, int col) { return GetGridCellData(kGrid, row, col); }
+const std::string& CellText(int row, int col) {
+  static const std::string kNone;
+  const ui::Unit* grid = ui::FindUnit(kGrid);
+  return grid && grid->grid ? grid->grid->TextAt(row, col) : kNone;
+}
 
 void JoinRow(int row, int col1, int col2) { JoinGridCells(kGrid, row, col1, row, col2); }
 
@@ -44,6 +51,5 @@ bool DocketIsOut() {
 }
 
 void SetStatementFont(int last_row) {
-  SetGridFontSize(kGrid, 0, 0, last_row, kLastStatementColumn, kFontSize);
-  SetGridFontName(kGrid, 0, 0, last_row, kLastStatementColumn, kFontFace);
+  SetGridFontNameAndSize(kGrid, 0, 0, last_row, kLastStatementColumn, kFontFace, kFontSize);
 }

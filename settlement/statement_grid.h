@@ -10,9 +10,9 @@ inline constexpr int kDayUnit = 5;
 
 // Stores a text, a number or an integer into the statement cell.
 void PutCell(int row, int col, const Value& v);
-void PutText(int row, int col, const std::string& text);
-// The text the statement cell shows.
-std::string CellText(int row, int col);
+void PutText(int row, int col, std::string text);
+// The text the statement cell shows, as the grid holds it: valid until the cell is written.
+const std::string& CellText(int row, int col);
 // Merges columns col1 to col2 of the row.
 void JoinRow(int row, int col1, int col2);
 // Makes the cells of the row bold.

@@ -14,9 +14,9 @@ inline GridModel* Model(ui::GridRef g) {
 // Runs change on the model; the realisation follows when it succeeded.
 template <class F>
 bool Change(ui::GridRef g, F change) {
-  GridModel* m = Model(g);
-  if (!m || !change(*m)) return false;
-  ui::GridTouched(g);
+  ui::Unit* u = ui::FindUnit(g);
+  if (!u || !u->grid || !change(*u->grid)) return false;
+  ui::GridTouched(*u);
   return true;
 }
 

@@ -20,7 +20,7 @@ struct ListRecord {
 
 // What the walk over the cells collects: content cells, font cells, the seven lists.
 struct CellLists {
-  std::vector<const GridModel::CellMap::value_type*> content, fonts;
+  std::vector<GridModel::CellList::Entry> content, fonts;
   std::array<std::vector<ListRecord>, kListCount> lists;
 };
 
@@ -45,11 +45,11 @@ void CollectLists(const GridModel& g, int r, int c, const GridCell& cell, CellLi
 
 CellLists Collect(const GridModel& g) {
   CellLists out;
-  for (const auto& entry : g.cells()) {
-    const GridCell& cell = entry.second;
-    if (cell.CarriesContent()) out.content.push_back(&entry);
-    if (cell.has_font && !(cell.font == g.default_font())) out.fonts.push_back(&entry);
-    CollectLists(g, entry.first.first, entry.first.second, cell, &out);
+  for (const GridModel::CellList::Entry entry : g.cells()) {
+    const GridCell& cell = entry.cell;
+    if (cell.CarriesContent()) out.content.push_back(entry);
+    if (cell.has_font && !(cell.font == g.default_font())) out.fonts.push_back(entry);
+    CollectLists(g, entry.row, entry.col, cell, &out);
   }
   return out;
 }
@@ -110,11 +110,11 @@ void WriteMerges(ByteWriter& w, const GridModel& g) {
 }
 
 void WriteCells(ByteWriter& w, const CellLists& lists) {
-  for (const auto* entry : lists.content) {
-    const GridCell& cell = entry->second;
+  for (const auto& entry : lists.content) {
+    const GridCell& cell = entry.cell;
     std::string text = ToGbk(cell.text);
-    w.I32(entry->first.first);
-    w.I32(entry->first.second);
+    w.I32(entry.row);
+    w.I32(entry.col);
     w.I32(static_cast<int64_t>(text.size()) + 1);
     w.Fixed(text, text.size() + 1);
     w.I32(cell.value);
@@ -133,10 +133,10 @@ void WriteLogFont(ByteWriter& w, const GridFont& f) {
 }
 
 void WriteFonts(ByteWriter& w, const CellLists& lists) {
-  for (const auto* entry : lists.fonts) {
-    w.I32(entry->first.first);
-    w.I32(entry->first.second);
-    WriteLogFont(w, entry->second.font);
+  for (const auto& entry : lists.fonts) {
+    w.I32(entry.row);
+    w.I32(entry.col);
+    WriteLogFont(w, entry.cell.font);
   }
 }
 

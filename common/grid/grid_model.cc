@@ -14,7 +14,7 @@ bool GridModel::SetRowCount(int n) {
   if (n < 0) return false;
   rows_ = n;
   heights_.resize(n, kDefaultRowHeight);
-  RemapCells([n](const CellKey& k, CellKey*) { return k.first < n; });
+  store_.resize(n);
   FitMerges();
   if (cursor_row_ >= n) ClearCursor();
   return true;
@@ -26,7 +26,11 @@ bool GridModel::SetColumnCount(int n) {
   const int had = static_cast<int>(widths_.size());
   widths_.resize(n);
   for (int c = had; c < n; ++c) widths_[c] = DefaultColumnWidth(c);
-  RemapCells([n](const CellKey& k, CellKey*) { return k.second < n; });
+  for (RowCells& row : store_) {
+    if (static_cast<int>(row.size()) <= n) continue;
+    row.resize(n);
+    TrimRow(row);
+  }
   kinds_.erase(kinds_.lower_bound(n), kinds_.end());
   FitMerges();
   if (cursor_col_ >= n) ClearCursor();
@@ -68,31 +72,80 @@ bool GridModel::SetColumnWidth(int c, int width) {
 }
 
 const GridCell* GridModel::Cell(int r, int c) const {
-  auto it = cells_.find({r, c});
-  return it == cells_.end() ? nullptr : &it->second;
+  if (r < 0 || r >= rows_ || c < 0) return nullptr;
+  const RowCells& row = store_[r];
+  if (c >= static_cast<int>(row.size()) || row[c].IsBlank()) return nullptr;
+  return &row[c];
 }
 
-std::string GridModel::CellText(int r, int c) const {
-  const GridCell* cell = Cell(r, c);
-  return cell ? cell->text : std::string();
+const std::string& GridModel::TextAt(int r, int c) const {
+  static const std::string kNoText;
+  if (r < 0 || r >= rows_ || c < 0) return kNoText;
+  const RowCells& row = store_[r];
+  return c < static_cast<int>(row.size()) ? row[c].text : kNoText;
 }
 
-GridCell& GridModel::MutableCell(int r, int c) { return cells_[{r, c}]; }
+std::string GridModel::CellText(int r, int c) const { return TextAt(r, c); }
+
+GridCell& GridModel::MutableCell(int r, int c) {
+  RowCells& row = store_[r];
+  if (static_cast<int>(row.size()) <= c) GrowRow(row, c + 1);
+  return row[c];
+}
+
+void GridModel::GrowRow(RowCells& row, int size) const {
+  // A row is filled cell by cell from the left: room for the whole row at once.
+  if (static_cast<int>(row.capacity()) < size) row.reserve(std::max(size, cols_));
+  row.resize(size);
+}
+
+void GridModel::NormaliseFont(GridCell& cell) const {
+  static const GridFont kFreshFont;
+  if (cell.has_font && cell.font == default_font_) cell.has_font = false;
+  if (!cell.has_font && !(cell.font == kFreshFont)) cell.font = kFreshFont;
+}
+
+void GridModel::TrimRow(RowCells& row) {
+  while (!row.empty() && row.back().IsBlank()) row.pop_back();
+}
 
 void GridModel::Prune(int r, int c) {
-  auto it = cells_.find({r, c});
-  if (it == cells_.end()) return;
-  GridCell& cell = it->second;
-  if (cell.has_font && cell.font == default_font_) cell.has_font = false;
-  if (!cell.has_font) cell.font = GridFont{};
-  if (cell.IsBlank()) cells_.erase(it);
+  if (r < 0 || r >= rows_ || c < 0) return;
+  RowCells& row = store_[r];
+  if (c >= static_cast<int>(row.size())) return;
+  NormaliseFont(row[c]);
+  TrimRow(row);
 }
 
 bool GridModel::SetText(int r, int c, const std::string& text) {
+  return SetText(r, c, std::string(text));
+}
+
+bool GridModel::SetText(int r, int c, std::string&& text) {
   if (!Inside(r, c)) return false;
-  MutableCell(r, c).text = text;
-  Prune(r, c);
+  const bool empty = text.empty();
+  MutableCell(r, c).text = std::move(text);
+  if (empty) Prune(r, c);  // a cell with a text is never blank
   return true;
+}
+
+void GridModel::CellList::Iterator::Skip() {
+  while (r_ < rows_->size()) {
+    const RowCells& row = (*rows_)[r_];
+    while (c_ < row.size() && row[c_].IsBlank()) ++c_;
+    if (c_ < row.size()) return;
+    ++r_;
+    c_ = 0;
+  }
+  c_ = 0;
+}
+
+size_t GridModel::CellList::size() const {
+  size_t n = 0;
+  for (const RowCells& row : rows_) {
+    for (const GridCell& cell : row) n += cell.IsBlank() ? 0 : 1;
+  }
+  return n;
 }
 
 namespace {
@@ -125,9 +178,10 @@ bool ValueText(const Value& v, std::string* out) {
 }  // namespace
 
 bool GridModel::SetCellData(int r, int c, int kind, const Value& v) {
+  if (!Inside(r, c)) return false;
+  if (const std::string* given = std::get_if<std::string>(&v)) return SetText(r, c, *given);
   std::string text;
-  if (!Inside(r, c) || !ValueText(v, &text)) return false;
-  return SetText(r, c, text);
+  return ValueText(v, &text) && SetText(r, c, std::move(text));
 }
 
 bool GridModel::SetCursor(int r, int c) {

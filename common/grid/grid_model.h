@@ -1,7 +1,12 @@
 #pragma once
 // The model of one grid unit: its size, header rows and columns, row heights and column
-// widths, column kinds with their choice lists, merged ranges, the cells (sparse: only cells
-// that carry something are stored), the cursor and the grid-wide and print settings.
+// widths, column kinds with their choice lists, merged ranges, the cells, the cursor and the
+// grid-wide and print settings.
+// The cells are kept row by row: one vector per row, holding the row's cells from column 0 up
+// to its last cell that is not blank. Every blank cell stored before that one is exactly a
+// fresh GridCell, and a cell without a font of its own holds the fresh font, so that two
+// grids showing the same cells store the same vectors. Finding a cell is two index steps; a
+// change of the row count adds or drops only the rows concerned.
 // The grid operations (grid_ops.h), the user's actions (grid_user.cc), the save file
 // (grid_file.h) and the page layout (page_layout.h) all work on it.
 #include <array>
@@ -34,7 +39,43 @@ struct GridSettings {
 class GridModel {
  public:
   using CellKey = std::pair<int, int>;  // (row, column)
-  using CellMap = std::map<CellKey, GridCell>;
+  // A row's cells from column 0 to its last cell that is not blank.
+  using RowCells = std::vector<GridCell>;
+
+  // The cells that are not blank, in row and column order.
+  class CellList {
+   public:
+    struct Entry {
+      int row, col;
+      const GridCell& cell;
+    };
+    class Iterator {
+     public:
+      Iterator(const std::vector<RowCells>* rows, size_t r) : rows_(rows), r_(r) { Skip(); }
+      Entry operator*() const {
+        return {static_cast<int>(r_), static_cast<int>(c_), (*rows_)[r_][c_]};
+      }
+      Iterator& operator++() {
+        ++c_;
+        Skip();
+        return *this;
+      }
+      bool operator!=(const Iterator& o) const { return r_ != o.r_ || c_ != o.c_; }
+
+     private:
+      void Skip();
+      const std::vector<RowCells>* rows_;
+      size_t r_, c_ = 0;
+    };
+    explicit CellList(const std::vector<RowCells>& rows) : rows_(rows) {}
+    Iterator begin() const { return Iterator(&rows_, 0); }
+    Iterator end() const { return Iterator(&rows_, rows_.size()); }
+    size_t size() const;
+    bool empty() const { return !(begin() != end()); }
+
+   private:
+    const std::vector<RowCells>& rows_;
+  };
 
   GridModel() = default;
   GridModel(int rows, int cols, GridFont default_font);
@@ -68,13 +109,16 @@ class GridModel {
   // The stored cell, or nullptr when the cell is blank (or outside).
   const GridCell* Cell(int r, int c) const;
   std::string CellText(int r, int c) const;
+  // The cell's text, or an empty text ("" outside the grid); no copy.
+  const std::string& TextAt(int r, int c) const;
   // The cell for writing (created blank); the cell must be inside the grid.
   GridCell& MutableCell(int r, int c);
   // Forgets the cell when it has become blank.
   void Prune(int r, int c);
-  const CellMap& cells() const { return cells_; }
+  CellList cells() const { return CellList(store_); }
   // The program's write of a cell text; false outside the grid.
   bool SetText(int r, int c, const std::string& text);
+  bool SetText(int r, int c, std::string&& text);
   // Stores the value as the cell's text: a text unchanged, numbers as ToText writes them (double
   // "%.13g", float "%.6g", integers in decimal), bool "真"/"假"; false outside the grid or for a
   // date or no value.
@@ -86,6 +130,8 @@ class GridModel {
   bool Clamp(CellRange* range) const;
   bool SetFontFace(CellRange range, const std::string& face);
   bool SetFontSize(CellRange range, int height);
+  // Both at once, in one pass over the range.
+  bool SetFontFaceAndSize(CellRange range, const std::string& face, int height);
   // 0 normal, 1 bold, 2 italic, 3 bold italic, 4 underline; false for another style.
   bool SetFontStyle(CellRange range, int style);
   // 1 left, 2 centred, 3 right; false for another alignment.
@@ -162,8 +208,13 @@ class GridModel {
  private:
   template <class F>
   bool ForRange(CellRange range, F change);
-  template <class F>
-  void RemapCells(F new_key);
+  // Makes the row hold `size` cells (room for them all made once).
+  void GrowRow(RowCells& row, int size) const;
+  // Drops the blank cells at the end of the row.
+  static void TrimRow(RowCells& row);
+  // A font equal to the default font is no font of the cell's own; without one the cell holds
+  // the fresh font.
+  void NormaliseFont(GridCell& cell) const;
   void ShiftRows(int from, int by);
   void ShiftColumns(int from, int by);
   void FitMerges();
@@ -174,7 +225,7 @@ class GridModel {
   std::vector<int> heights_, widths_;
   std::vector<int> declared_widths_;
   GridFont default_font_;
-  CellMap cells_;
+  std::vector<RowCells> store_;  // one per row
   std::vector<GridMerge> merges_;
   std::map<int, ColumnKind> kinds_;
   int cursor_row_ = -1, cursor_col_ = -1;
@@ -185,21 +236,10 @@ template <class F>
 bool GridModel::ForRange(CellRange range, F change) {
   if (!Clamp(&range)) return false;
   for (int r = range.row1; r <= range.row2; ++r) {
-    for (int c = range.col1; c <= range.col2; ++c) {
-      change(MutableCell(r, c));
-      Prune(r, c);
-    }
+    RowCells& row = store_[r];
+    if (static_cast<int>(row.size()) <= range.col2) GrowRow(row, range.col2 + 1);
+    for (int c = range.col1; c <= range.col2; ++c) change(row[c]);
+    TrimRow(row);
   }
   return true;
-}
-
-// Moves every cell to new_key(key, &moved); a cell for which it returns false is dropped.
-template <class F>
-void GridModel::RemapCells(F new_key) {
-  CellMap moved;
-  for (auto& [key, cell] : cells_) {
-    CellKey to = key;
-    if (new_key(key, &to)) moved.emplace(to, std::move(cell));
-  }
-  cells_ = std::move(moved);
 }

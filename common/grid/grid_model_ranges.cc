@@ -29,12 +29,28 @@ GridFont& OwnFont(GridCell& cell, const GridFont& default_font) {
 }  // namespace
 
 bool GridModel::SetFontFace(CellRange range, const std::string& face) {
-  return ForRange(range, [&](GridCell& cell) { OwnFont(cell, default_font_).face = face; });
+  return ForRange(range, [&](GridCell& cell) {
+    OwnFont(cell, default_font_).face = face;
+    NormaliseFont(cell);
+  });
 }
 
 bool GridModel::SetFontSize(CellRange range, int height) {
   if (height <= 0) return false;
-  return ForRange(range, [&](GridCell& cell) { OwnFont(cell, default_font_).height = height; });
+  return ForRange(range, [&](GridCell& cell) {
+    OwnFont(cell, default_font_).height = height;
+    NormaliseFont(cell);
+  });
+}
+
+bool GridModel::SetFontFaceAndSize(CellRange range, const std::string& face, int height) {
+  if (height <= 0) return false;
+  return ForRange(range, [&](GridCell& cell) {
+    GridFont& f = OwnFont(cell, default_font_);
+    f.face = face;
+    f.height = height;
+    NormaliseFont(cell);
+  });
 }
 
 bool GridModel::SetFontStyle(CellRange range, int style) {
@@ -44,6 +60,7 @@ bool GridModel::SetFontStyle(CellRange range, int style) {
     f.weight = (style == 1 || style == 3) ? 700 : 400;
     f.italic = style == 2 || style == 3;
     f.underline = style == 4;
+    NormaliseFont(cell);
   });
 }
 

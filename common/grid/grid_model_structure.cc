@@ -4,7 +4,7 @@
 #include "common/grid/grid_model.h"
 
 void GridModel::Clear() {
-  cells_.clear();
+  for (RowCells& row : store_) RowCells().swap(row);
   merges_.clear();
   kinds_.clear();
   settings.keep_with_next.clear();
@@ -12,7 +12,7 @@ void GridModel::Clear() {
 }
 
 void GridModel::ResetContent() {
-  cells_.clear();
+  for (RowCells& row : store_) RowCells().swap(row);
   merges_.clear();
   kinds_.clear();
   settings.keep_with_next.clear();
@@ -49,11 +49,8 @@ int ShiftedCursor(int index, int pos, int by) {
 }  // namespace
 
 void GridModel::ShiftRows(int from, int by) {
-  RemapCells([&](const CellKey& k, CellKey* to) {
-    if (by < 0 && k.first == from) return false;
-    to->first = Shifted(k.first, from, by);
-    return true;
-  });
+  if (by > 0) store_.insert(store_.begin() + from, RowCells());
+  if (by < 0) store_.erase(store_.begin() + from);
   for (GridMerge& m : merges_) ShiftSpan(m.range.row1, m.range.row2, m.anchor_row, from, by);
   cursor_row_ = ShiftedCursor(cursor_row_, from, by);
   if (by > 0) heights_.insert(heights_.begin() + from, kDefaultRowHeight);
@@ -64,11 +61,12 @@ void GridModel::ShiftRows(int from, int by) {
 }
 
 void GridModel::ShiftColumns(int from, int by) {
-  RemapCells([&](const CellKey& k, CellKey* to) {
-    if (by < 0 && k.second == from) return false;
-    to->second = Shifted(k.second, from, by);
-    return true;
-  });
+  for (RowCells& row : store_) {
+    if (from >= static_cast<int>(row.size())) continue;
+    if (by > 0) row.insert(row.begin() + from, GridCell());
+    if (by < 0) row.erase(row.begin() + from);
+    TrimRow(row);
+  }
   for (GridMerge& m : merges_) ShiftSpan(m.range.col1, m.range.col2, m.anchor_col, from, by);
   std::map<int, ColumnKind> kinds;
   for (auto& [c, kind] : kinds_) {

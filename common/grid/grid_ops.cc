@@ -30,8 +30,13 @@ bool SetGridCellData(ui::GridRef g, int row, int col, GridCellDataKind kind, con
   return Change(g, [&](GridModel& m) { return m.SetCellData(row, col, kind, v); });
 }
 
+bool SetGridCellText(ui::GridRef g, int row, int col, std::string text) {
+  return Change(g, [&](GridModel& m) { return m.SetText(row, col, std::move(text)); });
+}
+
 std::string GetGridCellData(ui::GridRef g, int row, int col) {
-  return Read(g, std::string(), [&](const GridModel& m) { return m.CellText(row, col); });
+  const GridModel* m = grid_internal::Model(g);
+  return m ? m->TextAt(row, col) : std::string();
 }
 
 bool SetGridFontName(ui::GridRef g, int row1, int col1, int row2, int col2,
@@ -43,6 +48,13 @@ bool SetGridFontName(ui::GridRef g, int row1, int col1, int row2, int col2,
 bool SetGridFontSize(ui::GridRef g, int row1, int col1, int row2, int col2, int height) {
   return Change(g,
                 [&](GridModel& m) { return m.SetFontSize(Range(row1, col1, row2, col2), height); });
+}
+
+bool SetGridFontNameAndSize(ui::GridRef g, int row1, int col1, int row2, int col2,
+                            const std::string& face, int height) {
+  return Change(g, [&](GridModel& m) {
+    return m.SetFontFaceAndSize(Range(row1, col1, row2, col2), face, height);
+  });
 }
 
 bool SetGridFontStyle(ui::GridRef g, int row1, int col1, int row2, int col2, int style) {

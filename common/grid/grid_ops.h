@@ -20,11 +20,16 @@ enum GridCellDataKind { kCellContent = 1 };
 // Stores the value as the cell's text (text unchanged, double "%.13g", float "%.6g", int
 // decimal); false outside the grid.
 bool SetGridCellData(ui::GridRef g, int row, int col, GridCellDataKind kind, const Value& v);
+// SetGridCellData of a text, taken over without a copy.
+bool SetGridCellText(ui::GridRef g, int row, int col, std::string text);
 // The cell's text ("" outside the grid).
 std::string GetGridCellData(ui::GridRef g, int row, int col);
 bool SetGridFontName(ui::GridRef g, int row1, int col1, int row2, int col2,
                      const std::string& face);
 bool SetGridFontSize(ui::GridRef g, int row1, int col1, int row2, int col2, int height);
+// SetGridFontName and SetGridFontSize in one pass over the range.
+bool SetGridFontNameAndSize(ui::GridRef g, int row1, int col1, int row2, int col2,
+                            const std::string& face, int height);
 // Style 0 normal, 1 bold, 2 italic, 3 bold italic, 4 underline.
 bool SetGridFontStyle(ui::GridRef g, int row1, int col1, int row2, int col2, int style);
 // Alignment 1 left, 2 centred, 3 right.

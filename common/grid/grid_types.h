@@ -62,10 +62,9 @@ struct ColumnKind {
 // One cell; a cell that is all defaults is not stored.
 struct GridCell {
   std::string text;
-  int32_t value = 0;
   ByteSet picture;
-  bool has_font = false;  // false: the grid's default font
   GridFont font;
+  int32_t value = 0;
   uint32_t colour_a = kNoColour;  // background
   uint32_t colour_b = kNoColour;  // text colour
   int32_t format = kDefaultTextFormat;
@@ -73,9 +72,15 @@ struct GridCell {
   int32_t property_e = kDefaultPropertyE;
   int32_t flag_f = 0;
   int32_t state = 0;
+  bool has_font = false;  // false: the grid's default font
   friend bool operator==(const GridCell&, const GridCell&) = default;
-  // True when nothing differs from a fresh cell.
-  bool IsBlank() const { return *this == GridCell{}; }
+  // True when nothing differs from a fresh cell (== GridCell{}, the cheap fields first).
+  bool IsBlank() const {
+    static const GridFont kFreshFont;
+    return text.empty() && !has_font && value == 0 && state == 0 && format == kDefaultTextFormat &&
+           colour_a == kNoColour && colour_b == kNoColour && property_d == kDefaultPropertyD &&
+           property_e == kDefaultPropertyE && flag_f == 0 && picture.empty() && font == kFreshFont;
+  }
   // True when the save file keeps a cell record for it.
   bool CarriesContent() const { return !text.empty() || value != 0 || !picture.empty(); }
 };

@@ -83,7 +83,9 @@ int InsertComboItem(ComboRef r, int index, const std::string& text, int data) {
   u->item_data.resize(u->items.size() - 1);
   u->item_data.insert(u->item_data.begin() + index, data);
   if (u->selected >= index) ++u->selected;
+  u->inserted_item = index;
   Notify(*u->window, u, Prop::kItems);
+  u->inserted_item = -1;
   return index;
 }
 

@@ -15,6 +15,17 @@ struct State {
   int depth = 0;  // running handlers and user actions at the current loop level
   int level = 0;  // nested modal loops running
   int shown_counter = 0;
+  // Units found by name lately, by the addresses of the names asked for; valid while the
+  // open windows stay the same (generation counts their changes).
+  struct FoundUnit {
+    const char* window = nullptr;
+    const char* unit = nullptr;
+    unsigned generation = 0;
+    Unit* found = nullptr;
+  };
+  static constexpr int kFoundUnits = 64;
+  FoundUnit found[kFoundUnits];
+  unsigned generation = 1;
 };
 
 // The one state of the framework.

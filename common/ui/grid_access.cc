@@ -16,7 +16,9 @@ GridModel& Grid(GridRef r) {
 }
 
 void GridTouched(GridRef r) {
-  if (Unit* u = FindUnit(r)) internal::Notify(*u->window, u, Prop::kGrid);
+  if (Unit* u = FindUnit(r)) GridTouched(*u);
 }
+
+void GridTouched(Unit& grid) { internal::Notify(*grid.window, &grid, Prop::kGrid); }
 
 }  // namespace ui

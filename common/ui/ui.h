@@ -289,6 +289,7 @@ class Unit {
   bool visible = true, disabled = false, checked = false;
   std::vector<std::string> items;
   std::vector<int> item_data;  // combo: the data of each item
+  int inserted_item = -1;      // combo: where the last InsertComboItem put its item
   std::vector<int> item_widths;
   int selected = -1;  // combo: selected index; tab: current page; list view: item
   DateTime date{};    // date box
@@ -450,6 +451,7 @@ void PlaySoundClip(const std::string& file_name, bool loop = false);
 GridModel& Grid(GridRef r);
 // Tells the realisation that the grid's model changed (the grid operations call it).
 void GridTouched(GridRef r);
+void GridTouched(Unit& grid);
 
 // Normalises text typed into an integer edit box: the whole 32-bit number it starts with
 // (after blanks, with an optional sign), clamped to the limits; text that does not start with

@@ -33,6 +33,7 @@ void Bury(Window& w) {
   if (it == live.end()) return;
   S().gone.push_back(std::move(*it));
   live.erase(it);
+  ++S().generation;
 }
 
 void FreeIfUnused(Window* w) {
@@ -83,6 +84,9 @@ void DestroyNow(Window& w) {
   w.visible = false;
   TheBackend().Destroyed(w);
   Bury(w);
+  // Nothing reaches a gone window's grids any more: their memory goes now, not when the
+  // handler that is still running on the window returns.
+  for (auto& u : w.units) u->grid.reset();
 }
 
 void FlushDeferred() {
@@ -96,6 +100,7 @@ using namespace internal;
 bool LoadWindow(const WindowDecl& decl, bool modal) {
   if (FindWindow(decl.name)) return false;
   S().live.push_back(BuildWindow(decl));
+  ++S().generation;
   Window& w = *S().live.back();
   w.modal = modal;
   Pin pin(w);
@@ -137,8 +142,10 @@ void ResetFramework() {
     for (auto& w : s.live) s.backend->Destroyed(*w);
   }
   Backend* backend = s.backend;
+  const unsigned generation = s.generation;
   s = State{};
   s.backend = backend;
+  s.generation = generation + 1;
 }
 
 }  // namespace ui

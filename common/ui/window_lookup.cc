@@ -1,4 +1,6 @@
 // Finding windows and units, and which of them take the user's input.
+#include <cstdint>
+
 #include "common/ui/framework_state.h"
 
 namespace ui {
@@ -20,9 +22,31 @@ Window* FindWindow(const std::string& name) {
 
 Window* FindWindow(WindowRef w) { return FindWindow(std::string(w.name)); }
 
+// A grid filled cell by cell asks for the same unit by the same names many times over: the
+// answer is kept by the names' addresses until a window opens or goes, and checked by name.
+namespace {
+// True when the text equals the zero-terminated name; reads no further into the name than
+// its terminator or the first byte that differs.
+bool SameName(const std::string& text, const char* name) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (name[i] != text[i]) return false;
+  }
+  return name[text.size()] == '\0';
+}
+}  // namespace
+
 Unit* FindUnit(const char* window, const char* unit) {
+  State& s = S();
+  const auto key = reinterpret_cast<uintptr_t>(window) ^ (reinterpret_cast<uintptr_t>(unit) >> 3);
+  State::FoundUnit& slot = s.found[(key ^ (key >> 7)) % State::kFoundUnits];
+  if (slot.window == window && slot.unit == unit && slot.generation == s.generation &&
+      SameName(slot.found->name, unit) && SameName(slot.found->window->name, window)) {
+    return slot.found;
+  }
   Window* w = FindWindow(std::string(window));
-  return w ? w->Find(unit) : nullptr;
+  Unit* u = w ? w->Find(unit) : nullptr;
+  if (u) slot = {window, unit, s.generation, u};
+  return u;
 }
 
 std::vector<Window*> LiveWindows() {

@@ -44,6 +44,7 @@ void QtBackend::QuitLoopsFor(const ui::Window* w) {
 }
 
 void QtBackend::Changed(ui::Window& w, ui::Unit* unit, ui::Prop what) {
+  if (unit && what == ui::Prop::kGrid && unit->realisation && GridFollowsLater(*unit)) return;
   WindowView* view = ViewOf(w);
   if (!view) return;
   if (unit) {

@@ -91,32 +91,49 @@ QSize TextRoom(const GridModel& m, const GridCell* cell, int r, int c) {
   return wraps ? QSize(0, room.height()) : room;
 }
 
+}  // namespace
+
 // The cell's font, made smaller when its line would not fit the row: a font height is the
 // height of the character cell, so the text stays whole in short rows. A text set larger
 // than the grid's own font also narrows to its column, down to that font; a text that still
 // does not show whole then takes a smaller font still, down to a legible size, on one line
 // or wrapped over the lines of its row (headings such as 工字钢租金（天）); *whole tells whether
 // it shows whole (a text that does not is elided).
-QFont FittedFont(const GridModel& m, const GridCell* cell, int r, int c, bool* whole = nullptr) {
-  const QFont font = MakeFont(ToUiFont(cell && cell->has_font ? cell->font : m.default_font()));
+QFont GridTable::FittedFont(const GridModel& m, const GridCell* cell, int r, int c,
+                            bool* whole) const {
+  const GridFont& font = cell && cell->has_font ? cell->font : m.default_font();
+  const QFont& made = FontOf(font, 0);
+  // The made font at the pixel size of f (which differs from it in nothing else).
+  auto sized = [&](const QFont& f) -> const QFont& {
+    return f.pixelSize() == made.pixelSize() ? made : FontOf(font, f.pixelSize());
+  };
   const int smallest = std::max(1, std::abs(m.default_font().height));
-  const QString text = Q(m.CellText(r, c));
-  const QFont fitted = FitFont(font, text, TextRoom(m, cell, r, c), smallest);
+  const QString text = Q(m.TextAt(r, c));
+  const QFont& fitted = sized(FitFont(made, text, TextRoom(m, cell, r, c), smallest));
   bool shown_whole = true;
   const QFont best =
       FitWhole(fitted, text, CellRoom(m, r, c), SmallestWholePixels(smallest), &shown_whole);
   if (whole) *whole = shown_whole;
-  return best;
+  return sized(best);
+}
+
+// Fonts are made once per cell font and size: a font used before keeps what Qt found for it
+// (its face, its metrics), which the many cells of one font then share.
+const QFont& GridTable::FontOf(const GridFont& font, int pixel_size) const {
+  FontKey key{font.face, font.height, font.weight, font.italic, font.underline, pixel_size};
+  auto found = fonts_.find(key);
+  if (found != fonts_.end()) return found->second;
+  QFont made = MakeFont(ToUiFont(font));
+  if (pixel_size > 0) made.setPixelSize(pixel_size);
+  return fonts_.emplace(std::move(key), made).first->second;
 }
 
 // The cell's whole text, when it does not show whole (as a tooltip); nothing else.
-QVariant ElidedText(const GridModel& m, const GridCell* cell, int r, int c) {
+QVariant GridTable::ElidedText(const GridModel& m, const GridCell* cell, int r, int c) const {
   bool whole = true;
   FittedFont(m, cell, r, c, &whole);
-  return whole ? QVariant() : QVariant(Q(m.CellText(r, c)));
+  return whole ? QVariant() : QVariant(Q(m.TextAt(r, c)));
 }
-
-}  // namespace
 
 QVariant GridTable::data(const QModelIndex& index, int role) const {
   if (view_->Dead()) return {};  // a destroyed window's unit is gone
@@ -170,19 +187,32 @@ bool GridTable::setData(const QModelIndex& index, const QVariant& value, int rol
 void GridTable::Refresh() {
   const GridModel* m = grid();
   const int rows = m ? m->rows() : 0, cols = m ? m->cols() : 0;
-  if (rows != rows_ || cols != cols_) {
-    if (in_edit_) {
-      QMetaObject::invokeMethod(
-          this, [this] { Refresh(); }, Qt::QueuedConnection);
-      return;
-    }
+  if (rows == rows_ && cols == cols_) return;  // new contents are read when the views paint
+  if (in_edit_) {
+    QMetaObject::invokeMethod(
+        this, [this] { Refresh(); }, Qt::QueuedConnection);
+    return;
+  }
+  if (cols == cols_ && rows > rows_) {  // rows added at the end: the views add just them
+    beginInsertRows(QModelIndex(), rows_, rows - 1);
+    rows_ = rows;
+    endInsertRows();
+  } else if (cols == cols_) {  // rows dropped at the end
+    beginRemoveRows(QModelIndex(), rows, rows_ - 1);
+    rows_ = rows;
+    endRemoveRows();
+  } else {
     beginResetModel();
     rows_ = rows;
     cols_ = cols;
     endResetModel();
-    return;
   }
-  if (rows_ > 0 && cols_ > 0) emit dataChanged(index(0, 0), index(rows_ - 1, cols_ - 1));
+}
+
+bool GridTable::FollowLater() {
+  const GridModel* m = grid();
+  return pending_ && !in_edit_ && m && m->rows() == rows_ && m->cols() == cols_ &&
+         m->cursor_row() == cursor_row_ && m->cursor_col() == cursor_col_;
 }
 
 void GridTable::RefreshLater(std::function<void()> then) {
@@ -192,7 +222,8 @@ void GridTable::RefreshLater(std::function<void()> then) {
       this,
       [this, then = std::move(then)] {
         pending_ = false;
-        if (!view_->Dead()) then();  // a destroyed window's unit is gone
+        if (view_->Dead()) return;  // a destroyed window's unit is gone
+        then();
       },
       Qt::QueuedConnection);
 }

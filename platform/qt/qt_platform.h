@@ -13,6 +13,10 @@ namespace qtp {
 // and sets it up for the programs: windows are ended by the framework, not by Qt; Qt's own
 // dialogs and buttons speak Chinese (Qt's translations, when installed).
 QApplication* StartApplication(int& argc, char** argv);
+// File names on disk are UTF-8. Where the desktop's character locale is not (no LANG at all,
+// LANG=C), the programs started for us — the browser behind a local page — would read them
+// as another code and open the wrong file; they are given the C.UTF-8 character type.
+void GiveStartedProgramsUtf8FileNames();
 
 // Message boxes, folder browser, programs, web pages and the clock through Qt; the windows
 // through QtBackend. A QApplication must exist while it is used.

@@ -33,5 +33,8 @@ void ApplyEditProp(ui::Unit& u, ui::Prop what);
 void ApplyChoiceProp(ui::Unit& u, ui::Prop what);
 void ApplyListProp(ui::Unit& u, ui::Prop what);
 void ApplyGridProp(ui::Unit& u, ui::Prop what);
+// True when a change of the grid unit's model asks nothing of its widgets now (a grid filled
+// cell by cell: the widgets follow once, when the event loop runs again).
+bool GridFollowsLater(ui::Unit& u);
 
 }  // namespace qtp

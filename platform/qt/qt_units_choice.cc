@@ -4,6 +4,7 @@
 #include <QDateEdit>
 #include <QSlider>
 #include <QTabWidget>
+#include <algorithm>
 #include <cmath>
 
 #include "platform/qt/qt_date_box.h"
@@ -60,14 +61,33 @@ QWidget* MakeSlider(WindowView* view, ui::Unit& u) {
   return slider;
 }
 
-void ApplyCombo(QComboBox* combo, const ui::Unit& u, ui::Prop what) {
-  if (what == ui::Prop::kItems) {
-    combo->clear();
-    for (const std::string& item : u.items) combo->addItem(Q(item));
-    // A narrow box still lists its items whole when opened.
-    QAbstractItemView* list = combo->view();
-    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + 4);
+// The width the opened list needs to show item i whole.
+int ListWidthFor(QAbstractItemView* list, int i) {
+  return list->sizeHintForIndex(list->model()->index(i, 0)).width() + 2 * list->frameWidth() + 4;
+}
+
+// The items as the model has them; a narrow box still lists its items whole when opened. The
+// item the program inserted alone (a list filled item by item) is inserted and measured alone.
+void ApplyComboItems(QComboBox* combo, const ui::Unit& u) {
+  QAbstractItemView* list = combo->view();
+  const int n = static_cast<int>(u.items.size()), at = u.inserted_item;
+  if (at >= 0 && at < n && combo->count() == n - 1) {
+    combo->insertItem(at, Q(u.items[at]));
+    list->setMinimumWidth(std::max(list->minimumWidth(), ListWidthFor(list, at)));
+    return;
   }
+  QStringList texts;
+  texts.reserve(n);
+  for (const std::string& item : u.items) texts.append(Q(item));
+  combo->clear();
+  combo->addItems(texts);
+  int width = 2 * list->frameWidth() + 4;
+  for (int i = 0; i < n; ++i) width = std::max(width, ListWidthFor(list, i));
+  list->setMinimumWidth(width);
+}
+
+void ApplyCombo(QComboBox* combo, const ui::Unit& u, ui::Prop what) {
+  if (what == ui::Prop::kItems) ApplyComboItems(combo, u);
   if (what == ui::Prop::kItems || what == ui::Prop::kSelected) combo->setCurrentIndex(u.selected);
   if (what == ui::Prop::kText || what == ui::Prop::kSelected) combo->setPlaceholderText(Q(u.text));
   combo->setToolTip(combo->currentText());  // the chosen item whole, however narrow the box

@@ -61,9 +61,12 @@ void ApplyColumnsAndSpans(QTableView* table, const GridModel& m, int below) {
 void ApplyLayout(GridView* table, const GridModel& m) {
   const int fixed = std::clamp(m.fixed_rows(), 0, m.rows());
   int fixed_height = 0;
+  // New rows come at the grid's row height; only rows that differ are resized or hidden.
+  if (table->verticalHeader()->defaultSectionSize() != kDefaultRowHeight)
+    table->verticalHeader()->setDefaultSectionSize(kDefaultRowHeight);
   for (int r = 0; r < m.rows(); ++r) {
-    table->setRowHeight(r, m.RowHeight(r));
-    table->setRowHidden(r, r < fixed);
+    if (table->rowHeight(r) != m.RowHeight(r)) table->setRowHeight(r, m.RowHeight(r));
+    if (table->isRowHidden(r) != (r < fixed)) table->setRowHidden(r, r < fixed);
   }
   ApplyColumnsAndSpans(table, m, m.rows());
   GridView* frozen = table->frozen();
@@ -130,9 +133,19 @@ void ApplyGridProp(ui::Unit& u, ui::Prop what) {
   auto* model = static_cast<GridTable*>(table->model());
   model->Refresh();  // cheap: the view's size and a repaint
   ApplyCursor(table, *u.grid);
+  model->CursorShown(u.grid->cursor_row(), u.grid->cursor_col());
   model->RefreshLater([table, model] {
     if (model->grid()) ApplyLayout(table, *model->grid());
+    table->viewport()->update();
+    table->frozen()->viewport()->update();
   });
+}
+
+bool GridFollowsLater(ui::Unit& u) {
+  if (u.kind != ui::Kind::kGrid || !u.realisation) return false;
+  // A grid unit's realisation is the GridView that MakeGridWidget made, its model a GridTable.
+  auto* table = static_cast<GridView*>(static_cast<QObject*>(u.realisation));
+  return static_cast<GridTable*>(table->model())->FollowLater();
 }
 
 }  // namespace qtp

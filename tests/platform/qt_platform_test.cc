@@ -8,9 +8,13 @@
 #include <QPushButton>
 #include <QTimer>
 #include <cmath>
+#include <cstdio>
+#include <optional>
+#include <string>
 
 #include "platform/qt/qt_font.h"
 #include "platform/qt/qt_keys.h"
+#include "tests/common/scoped_variable.h"
 
 namespace {
 
@@ -133,3 +137,27 @@ TEST(QtMessageBoxTest, EscapeMeansCancelOrTheOnlyButton) {
 }
 
 }  // namespace
+
+// A started program reads the UTF-8 file names the programs hand it, whatever the desktop's
+// character locale.
+TEST(QtStartedProgramsTest, SeeAUtf8CharacterType) {
+  const struct {
+    std::optional<std::string> lang, lc_all, lc_ctype;
+  } cases[] = {
+      {std::nullopt, std::nullopt, std::nullopt},
+      {"C", std::nullopt, std::nullopt},
+      {"C.UTF-8", "C", std::nullopt},
+      {std::nullopt, std::nullopt, "POSIX"},
+      {"C.UTF-8", std::nullopt, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    ScopedVariable lang("LANG", c.lang), all("LC_ALL", c.lc_all), ctype("LC_CTYPE", c.lc_ctype);
+    qtp::GiveStartedProgramsUtf8FileNames();
+    FILE* child = popen("locale charmap 2>/dev/null", "r");
+    ASSERT_NE(child, nullptr);
+    char charmap[64] = {};
+    ASSERT_NE(fgets(charmap, sizeof charmap, child), nullptr);
+    pclose(child);
+    EXPECT_STREQ(charmap, "UTF-8\n") << c.lang.value_or("-") << " " << c.lc_all.value_or("-");
+  }
+}
