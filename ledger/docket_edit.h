@@ -40,8 +40,9 @@ void DocketEditWindow_OnCreated();
 // Sorts the working table on 日期 into the sorted copy, opens it (it stays current) and
 // writes one grid row per docket under the header row.
 void LoadSortedDocketsIntoGrid();
-// A positive quantity typed on a 入库 row becomes negative ("-" + the text as typed).
-void DocketEditWindow_OnGridCellChanged();
+// A positive quantity typed on a 入库 row becomes negative ("-" + the text as typed): the
+// cell typed into, which the event names.
+void DocketEditWindow_OnGridCellChanged(const ui::EventArgs& args);
 // A direction chosen for the row: 入库 negates its positive quantities, 出库 drops the
 // minus of its negative ones; 差螺丝 is never touched.
 void DocketEditWindow_OnInOutChosen(const ui::EventArgs& args);

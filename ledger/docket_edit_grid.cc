@@ -91,9 +91,11 @@ void LoadSortedDocketsIntoGrid() {
   SetGridAlignment(W::高级表格1, 0, 0, records + 1, GetFieldCount(), 2);
 }
 
-void DocketEditWindow_OnGridCellChanged() {
-  const int row = GetGridCursorRow(W::高级表格1);
-  const int col = GetGridCursorColumn(W::高级表格1);
+// The cell the clerk typed into: after an edit ended with Return the cursor already stands on
+// the row below, so the cell comes from the event, not from the cursor.
+void DocketEditWindow_OnGridCellChanged(const ui::EventArgs& args) {
+  const int row = args.row;
+  const int col = args.col;
   if (Cell(row, kDirectionColumn) == kReturn && IsQuantityColumn(col)) NegatePositive(row, col);
 }
 

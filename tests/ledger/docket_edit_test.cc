@@ -126,6 +126,34 @@ TEST_F(DocketEditTest, APositiveQuantityTypedOnAReturnRowBecomesNegative) {
   Run();
 }
 
+// Return ends the edit and takes the cursor to the row below: the sign rule still applies to
+// the cell typed into, never to the cell the cursor lands on.
+TEST_F(DocketEditTest, TheSignRuleFollowsTheTypedCellWhenReturnEndsTheEdit) {
+  StoredDocket rental = Rental(1, 2, 50);
+  rental.jacks = 10;
+  StoredDocket unsigned_return = Return(3, 4, -5);  // a 入库 row still holding a positive 5
+  PickContractWith({rental, Return(2, 3, 10), unsigned_return});
+  const std::vector<TypedCase> cases = {
+      {2, 4, "8", "-8"},  // on a 入库 row: negated, though the cursor moves on to row 3
+      {2, 6, "3", "-3"},
+      {1, 4, "60", "60"},  // on a 出库 row: kept as typed
+  };
+  for (const TypedCase& c : cases) {
+    script_.ReturnInCell(E::高级表格1, c.row, c.col, c.typed);
+    ExpectCells(c.row, {{c.col, c.shown}});
+  }
+  ExpectCells(3, {{4, "5"}, {6, "0"}});  // the rows the cursor landed on are as they were
+  Save();
+  Saved();
+  Run();
+  const auto d = DocketsOf(1);
+  ASSERT_EQ(d.size(), 3u);
+  EXPECT_EQ(d[0].pipe, 60);
+  EXPECT_EQ(d[1].pipe, -8);
+  EXPECT_EQ(d[1].jacks, -3);
+  EXPECT_EQ(d[2].pipe, 5);
+}
+
 TEST_F(DocketEditTest, SwitchingTheDirectionFlipsTheQuantitiesButNotTheScrews) {
   StoredDocket d = Rental(1, 2, 12);
   d.fasteners = 12;
