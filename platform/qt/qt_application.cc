@@ -12,6 +12,27 @@
 namespace qtp {
 
 namespace {
+// The words of Qt's file icon provider that its Chinese translation leaves out: the type
+// column of the folder dialog.
+class FileTypeWords : public QTranslator {
+ public:
+  using QTranslator::QTranslator;
+  bool isEmpty() const override { return false; }
+  QString translate(const char* context, const char* source, const char* /*disambiguation*/,
+                    int /*n*/) const override {
+    if (qstrcmp(context, "QAbstractFileIconProvider") != 0) return {};
+    static const struct {
+      const char* source;
+      const char* chinese;
+    } kWords[] = {
+        {"Drive", "驱动器"}, {"Folder", "文件夹"}, {"Shortcut", "快捷方式"}, {"Unknown", "未知"}};
+    for (const auto& w : kWords) {
+      if (qstrcmp(source, w.source) == 0) return QString::fromUtf8(w.chinese);
+    }
+    return {};
+  }
+};
+
 // Qt's own dialogs and buttons (message boxes, print preview, print and folder dialogs) speak
 // Chinese, as the programs do, whatever the locale of the desktop.
 void SpeakChinese(QApplication* app) {
@@ -23,6 +44,7 @@ void SpeakChinese(QApplication* app) {
   if (qt->load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     QCoreApplication::installTranslator(qt);
   }
+  QCoreApplication::installTranslator(new FileTypeWords(app));
 }
 }  // namespace
 

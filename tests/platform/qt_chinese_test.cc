@@ -6,7 +6,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileIconProvider>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -119,6 +122,8 @@ TEST_F(QtChineseTest, FolderDialogReadsChinese) {
   EXPECT_TRUE(seen.buttons.count("取消"));
   for (const QString& text : seen.buttons)
     EXPECT_FALSE(HasLatinLetters(text)) << text.toStdString();
+  // The dialog's list names each folder's type as the file icon provider words it.
+  EXPECT_EQ(QFileIconProvider().type(QFileInfo(QDir::tempPath())), QString("文件夹"));
 }
 
 }  // namespace
