@@ -52,10 +52,21 @@ void GridView::FocusRow(int row) {
 }
 
 // Taking the focus puts Qt's current cell on the first cell when there is none; that is no
-// move of the user's, so the model is not told.
+// move of the user's, so the model is not told. That first cell may be a row's title, which
+// takes no typing: the cell then is the first of its row that does, so that what the clerk
+// types before any click is kept.
 void GridView::focusInEvent(QFocusEvent* event) {
   ApplyScope not_the_user;
+  const bool had_cell = currentIndex().isValid();
   QTableView::focusInEvent(event);
+  const QModelIndex first = currentIndex();
+  if (had_cell || !first.isValid() || (model()->flags(first) & Qt::ItemIsEditable)) return;
+  for (int c = first.column() + 1; c < model()->columnCount(); ++c) {
+    const QModelIndex cell = model()->index(first.row(), c);
+    if (isColumnHidden(c) || !(model()->flags(cell) & Qt::ItemIsEditable)) continue;
+    selectionModel()->setCurrentIndex(cell, QItemSelectionModel::NoUpdate);
+    return;
+  }
 }
 
 void GridView::updateGeometries() {

@@ -108,6 +108,19 @@ void WireTable(WindowView* view, ui::Unit& u, QTableView* table) {
   new GridKeys(view, u, table);
   new KeyReporter(view, u, table, true);
   new RightUpReporter(view, u, table);
+  // A press on the cell Qt already had as its current one (taken with the focus, which the
+  // model is not told of) changes no current cell: it is reported here as the click it is.
+  QObject::connect(table, &QAbstractItemView::pressed, view,
+                   [view, &u, table](const QModelIndex& at) {
+                     if (!view->Live() || !u.grid || at != table->currentIndex()) return;
+                     int row = at.row(), col = at.column();
+                     if (const GridMerge* merge = u.grid->MergeAt(row, col)) {
+                       row = merge->anchor_row;
+                       col = merge->anchor_col;
+                     }
+                     if (u.grid->cursor_row() != row || u.grid->cursor_col() != col)
+                       ui::user::GridClick(u, at.row(), at.column());
+                   });
 }
 
 }  // namespace

@@ -89,6 +89,22 @@ TEST_F(ClerkInput, TallyCountsGoInRowByRow) {
   EXPECT_EQ(GetGridCellData(T::TallyGrid, 1, 4), "3");  // the 3.5 m class
 }
 
+// Counts typed as soon as tallybench shows, before any click, go into the first count cell,
+// not into the length titles beside it, which take no typing.
+TEST_F(ClerkInput, TallyCountsTypedBeforeAnyClickAreKept) {
+  using T = TallyWindow;
+  OpenActive(TallyWindowDecl());
+  auto* grid = Widget<ui::Kind::kGrid, QTableView>(T::TallyGrid);
+  ASSERT_TRUE(grid->hasFocus());
+  TypeKeys("5");
+  Press(Qt::Key_Return);
+  TypeKeys("7");
+  Press(Qt::Key_Return);
+  EXPECT_EQ(GetGridCellData(T::TallyGrid, 1, 1), "5");
+  EXPECT_EQ(GetGridCellData(T::TallyGrid, 2, 1), "7");
+  EXPECT_EQ(GetGridCellData(T::TallyGrid, 1, 0), "0.8");
+}
+
 // 12.7 typed into the handling fee keeps 127, and the box says why the point is gone.
 TEST_F(ClerkInput, TheHandlingFeeBoxSaysWhatItRefuses) {
   using T = TallyWindow;
