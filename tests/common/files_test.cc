@@ -37,11 +37,8 @@ TEST_F(FilesTest, RunDirectoryIsTheTestFolderAndThenTheExecutables) {
 }
 
 TEST_F(FilesTest, HomeDirectoryIsHome) {
-  const char* old = getenv("HOME");
-  std::string saved = old ? old : "";
-  setenv("HOME", "/home/clerk/", 1);
+  ScopedVariable home("HOME", "/home/clerk/");
   EXPECT_EQ(GetHomeDirectory(), "/home/clerk");
-  setenv("HOME", saved.c_str(), 1);
 }
 
 TEST_F(FilesTest, WriteReadAndTruncate) {

@@ -9,6 +9,7 @@
 
 #include "common/files.h"
 #include "common/ini.h"
+#include "common/record_fields.h"
 #include "common/text.h"
 #include "tests/common/power_cut_env.h"
 #include "tests/common/table_contents.h"
@@ -203,7 +204,7 @@ TEST_F(TablePowerCutTest, DocketEditSave) {
     return [this, contract, deleted] {
       const std::string work = Run("出租数据.rdb"), sorted = Run("出租单临时数据.rdb");
       if (!SelectTable("合同") || !GoToRecord(contract)) return false;
-      if (!ReplaceFile(work, std::get<ByteSet>(ReadField(12)), Durability::kScratch) ||
+      if (!ReplaceFile(work, std::get<ByteSet>(ReadField(kContractDockets.number)), Durability::kScratch) ||
           !OpenTable(work, "出租数据", Durability::kScratch) ||
           !SortTableToFile(sorted, {"日期"}, {true}, Durability::kScratch) ||
           !OpenTable(sorted, "出租单临时数据", Durability::kScratch))

@@ -10,6 +10,7 @@
 #include <sstream>
 #include <thread>
 
+#include "common/record_fields.h"
 #include "tests/common/table_test_util.h"
 
 namespace {
@@ -102,7 +103,7 @@ TEST_F(TableProcessesTest, AHolderFollowsAPurgeByAnotherProcess) {
   for (int r = 1; r <= 2; ++r) {
     GoToRecord(r);
     EXPECT_EQ(std::get<int32_t>(ReadField(1)), want[r - 1].first);
-    EXPECT_EQ(std::get<ByteSet>(ReadField(12)), want[r - 1].second);
+    EXPECT_EQ(std::get<ByteSet>(ReadField(kContractDockets.number)), want[r - 1].second);
   }
 }
 

@@ -10,7 +10,7 @@ int SerialByRescan() {
     bool in_use = false;
     for (int i = 1; i <= GetRecordCount() && !in_use; ++i) {
       GoToRecord(i);
-      in_use = std::abs(ToNumber(ReadField(11)) - candidate) <= 1e-7;
+      in_use = std::abs(ToNumber(ReadField(kContractSerial.number)) - candidate) <= kTolerance;
     }
     if (!in_use) return candidate;
   }

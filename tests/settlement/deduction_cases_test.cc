@@ -12,6 +12,7 @@ struct Case {
   DateTime start, end;
   std::vector<Cells> rows;  // from row 3 on, up to the rent subtotal row
   const char* rent_subtotal;
+  Rates rates = {};
 };
 
 const Case kCases[] = {
@@ -64,13 +65,22 @@ const Case kCases[] = {
       {"钢 管", "米", "2015年1月31日", "0.25", "", "", "0.5", "1", "0.13", "0.5"},
       {"钢 管 小 计：", "", "", "0.5", "", "0", "", "", "0.25", "0.5"}},
      "租 金 小 计：0.25元"},
+    {"a return of a material without rent is charged 0, never -0",
+     {{Day(2014, 12, 1), true, 10}, {Day(2015, 1, 31), false, -10}},
+     Day(2015, 1, 1),
+     Day(2015, 1, 31),
+     {{"钢 管", "米", "之前合计", "10", "", "", "0", "31", "0", "10"},
+      {"钢 管", "米", "", "", "2015年1月31日", "-10", "0", "1", "0", "0"},
+      {"钢 管 小 计：", "", "", "10", "", "-10", "", "", "0", "0"}},
+     "租 金 小 计：0元",
+     {0.0f}},
 };
 
 class DeductionCaseTest : public SettlementTest, public ::testing::WithParamInterface<Case> {};
 
 TEST_P(DeductionCaseTest, RowsAsTheMethodCharges) {
   const Case& c = GetParam();
-  AddContract("甲", c.start, {}, c.dockets);
+  AddContract("甲", c.start, c.rates, c.dockets);
   Settle(c.start, c.end);
   Check([&c] {
     int row = 3;
