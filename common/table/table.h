@@ -34,7 +34,7 @@ bool SkipRecords(int k = 1);
 Value ReadField(const FieldKey& field);
 // As ReadField, reporting success.
 bool ReadFieldChecked(const FieldKey& field, Value* out);
-bool WriteField(const FieldKey& field, const Value& value);
+bool WriteField(const FieldKey& field, Value value);
 // Appends a record from one value per field in field order (missing or monostate = zero).
 bool AppendRecord(const std::vector<Value>& values);
 // Overwrites the given fields of the current record (monostate or missing = kept).

@@ -53,7 +53,7 @@ class TableFile {
   TableStatus Read(int i, Value* out);
   // Writes the given values (monostate = keep) into the current record.
   TableStatus Modify(const std::vector<Value>& values);
-  TableStatus WriteOne(int i, const Value& value);
+  TableStatus WriteOne(int i, Value value);
   TableStatus Append(const std::vector<Value>& values);
   TableStatus Delete();
   TableStatus Purge();
