@@ -118,6 +118,16 @@ bool ModifyRecord(const std::vector<Value>& values) {
   return t && SetStatus(t->Modify(values));
 }
 
+bool ModifyRecords(int rows, const RowValues& row, std::vector<int>* failed) {
+  std::vector<int> mine;
+  TableFile* t = Current();
+  if (!t) {
+    for (int k = 0; failed && k < rows; ++k) failed->push_back(k);
+    return false;
+  }
+  return SetStatus(t->ModifyRun(rows, row, failed ? failed : &mine));
+}
+
 bool DeleteRecord() {
   TableFile* t = Current();
   return t && SetStatus(t->Delete());
