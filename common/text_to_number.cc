@@ -2,6 +2,7 @@
 #include <locale.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <type_traits>
@@ -44,10 +45,18 @@ bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
+// Whether the text holds a byte of a multi-byte character (which ToHalfWidth may change).
+bool HasWide(const std::string& v) {
+  return std::any_of(v.begin(), v.end(),
+                     [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+}
+
 }  // namespace
 
 double ToNumber(const std::string& v) {
-  std::string s = ToHalfWidth(v);
+  const bool wide = HasWide(v);
+  const std::string half = wide ? ToHalfWidth(v) : std::string();
+  const std::string& s = wide ? half : v;
   size_t from = 0;
   while (from < s.size() && IsBlank(s[from])) ++from;
   size_t n = NumberLength(s, from);

@@ -2,6 +2,7 @@
 // the grid, and its bytes stored into the picked contract's 数据.
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/dates.h"
@@ -32,21 +33,31 @@ constexpr std::array<NegativeBalanceText, kMaterialCount> kNegativeBalance = {{
     {"工字钢入库数量比出库数量多了", "米， 你确定要保存吗？这样会产生负租金。"},
 }};
 
-// The cell's text as the grid holds it, without a copy ("" when the window is not open).
-const std::string& Cell(int row, int col) {
-  static const std::string kNone;
-  const ui::Unit* grid = ui::FindUnit(W::高级表格1);
-  return grid && grid->grid ? grid->grid->TextAt(row, col) : kNone;
-}
+// The docket grid's cells, looked up once; every text is "" when the window is not open.
+class GridCells {
+ public:
+  GridCells() {
+    const ui::Unit* unit = ui::FindUnit(W::高级表格1);
+    grid_ = unit ? unit->grid.get() : nullptr;
+  }
+  // The cell's text as the grid holds it, without a copy.
+  const std::string& Text(int row, int col) const {
+    static const std::string kNone;
+    return grid_ ? grid_->TextAt(row, col) : kNone;
+  }
+  double Number(int row, int col) const { return ToNumber(Text(row, col)); }
 
-double CellNumber(int row, int col) { return ToNumber(Cell(row, col)); }
+ private:
+  const GridModel* grid_;
+};
 
 // The final on-rent balance per material over every docket the grid shows.
 std::array<double, kMaterialCount> FinalBalances() {
+  const GridCells cells;
   std::array<double, kMaterialCount> sum{};
   const int dockets = GetGridRowCount(W::高级表格1) - 1;
   for (int row = 1; row <= dockets; ++row) {
-    for (int m = 0; m < kMaterialCount; ++m) sum[m] += CellNumber(row, kFirstQuantityColumn + m);
+    for (int m = 0; m < kMaterialCount; ++m) sum[m] += cells.Number(row, kFirstQuantityColumn + m);
   }
   return sum;
 }
@@ -65,10 +76,14 @@ bool ConfirmNegativeBalances() {
 
 // The nine DocketRecord values of grid row i; the direction carries over from the row before
 // when the cell holds neither choice.
-std::vector<Value> RowValues(int row, bool out) {
-  std::vector<Value> values = {CellNumber(row, 1), ToDateTime(Cell(row, 2)), out};
-  for (int col = kFirstQuantityColumn; col <= 8; ++col) values.push_back(CellNumber(row, col));
-  values.push_back(ToText(Cell(row, 9)));
+std::vector<Value> DocketValues(const GridCells& cells, int row, bool out) {
+  std::vector<Value> values;
+  values.reserve(kDocketFieldCount);
+  values.push_back(cells.Number(row, 1));
+  values.push_back(ToDateTime(cells.Text(row, 2)));
+  values.push_back(out);
+  for (int col = kFirstQuantityColumn; col <= 8; ++col) values.push_back(cells.Number(row, col));
+  values.push_back(ToText(cells.Text(row, 9)));
   return values;
 }
 
@@ -82,25 +97,30 @@ bool SortedCopyIsTable() {
 // Stores the sorted copy's bytes into the picked contract's 数据; false (数据 kept) when the
 // copy cannot be read as a table or the write fails.
 bool StoreSortedCopy() {
-  const ByteSet bytes = ReadFileToBinary(SortedDocketFile());
+  ByteSet bytes = ReadFileToBinary(SortedDocketFile());
   const bool readable = !bytes.empty() && SortedCopyIsTable();
   SelectTable("合同");
   GoToRecord(PickedContract.record);
-  return readable && WriteField(kContractDockets.number, bytes);
+  return readable && WriteField(kContractDockets.number, std::move(bytes));
 }
 
 }  // namespace
 
 void WriteDocketGridBack() {
+  const GridCells cells;
   bool out = false;
-  const int records = GetRecordCount();
-  for (int i = 1; i <= records; ++i) {
-    GoToRecord(i);
-    const std::string direction = Cell(i, kDirectionColumn);
-    if (direction == "出库") out = true;
-    if (direction == "入库") out = false;
-    if (!ModifyRecord(RowValues(i, out))) ShowMessageBox("修改失败");
-  }
+  std::vector<int> failed;
+  GoToRecord(1);
+  ModifyRecords(
+      GetRecordCount(),
+      [&](int k) {
+        const std::string& direction = cells.Text(k + 1, kDirectionColumn);
+        if (direction == "出库") out = true;
+        if (direction == "入库") out = false;
+        return DocketValues(cells, k + 1, out);
+      },
+      &failed);
+  for (size_t k = 0; k < failed.size(); ++k) ShowMessageBox("修改失败");
 }
 
 // Only a sorted copy that is open can be saved: without it the grid shows the working table

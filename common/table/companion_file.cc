@@ -12,7 +12,8 @@ namespace table_internal {
 namespace tf = table_format;
 namespace {
 
-constexpr int kReadRun = 128;  // blocks read at once while following a chain
+constexpr int kReadRun = 128;   // blocks read at once while following a chain
+constexpr int kWriteRun = 128;  // blocks put together for one write at most
 // The header words that the range lock guards: block count, free-block count, first free.
 constexpr uint64_t kWordsOffset = tf::kBlockCountOffset;
 constexpr size_t kWordsSize = 12;
@@ -160,12 +161,12 @@ bool CompanionFile::Chain(int32_t first, std::vector<int32_t>* out) {
   return true;
 }
 
-// Writes the block images (one per entry of blocks), one call per run of consecutive blocks.
-bool CompanionFile::WriteBlocks(const std::vector<int32_t>& blocks, const ByteSet& images) {
+// Writes the images of the n blocks listed, one call per run of consecutive blocks.
+bool CompanionFile::WriteBlocks(const int32_t* blocks, size_t n, const ByteSet& images) {
   window_blocks_ = 0;
-  for (size_t i = 0; i < blocks.size();) {
+  for (size_t i = 0; i < n;) {
     size_t j = i + 1;
-    while (j < blocks.size() && blocks[j - 1] + 1 == blocks[j]) ++j;
+    while (j < n && blocks[j - 1] + 1 == blocks[j]) ++j;
     if (!file_->WriteAt(At(blocks[i]), images.data() + i * tf::kBlockSize,
                         (j - i) * tf::kBlockSize))
       return false;
@@ -214,14 +215,19 @@ bool CompanionFile::Store(const ByteSet& value, int32_t* first) {
     // Taken in the header first: a write cut short leaves unused blocks, never shared ones.
     if (!WriteHeaderWords()) return false;
   }
-  ByteSet images(need * tf::kBlockSize);
-  for (size_t i = 0; i < need; ++i) {
-    size_t used = std::min<size_t>(tf::kBlockData, value.size() - i * tf::kBlockData);
-    PutBlock(images.data() + i * tf::kBlockSize, i ? blocks[i - 1] : 0,
-             i + 1 < need ? blocks[i + 1] : 0, value.data() + i * tf::kBlockData,
-             static_cast<int>(used));
+  ByteSet images;  // the images of up to kWriteRun blocks at a time
+  for (size_t from = 0; from < need; from += kWriteRun) {
+    const size_t to = std::min(need, from + kWriteRun);
+    images.resize((to - from) * tf::kBlockSize);
+    for (size_t i = from; i < to; ++i) {
+      size_t used = std::min<size_t>(tf::kBlockData, value.size() - i * tf::kBlockData);
+      PutBlock(images.data() + (i - from) * tf::kBlockSize, i ? blocks[i - 1] : 0,
+               i + 1 < need ? blocks[i + 1] : 0, value.data() + i * tf::kBlockData,
+               static_cast<int>(used));
+    }
+    if (!WriteBlocks(blocks.data() + from, to - from, images)) return false;
   }
-  if (!WriteBlocks(blocks, images) || !Sync()) return false;
+  if (!Sync()) return false;
   *first = blocks[0];
   return true;
 }

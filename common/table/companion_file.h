@@ -54,7 +54,7 @@ class CompanionFile {
   bool Sync() { return !durable_ || file_->Sync(); }
   // The "next" word of block (read through a window of blocks kept from the last read).
   bool ReadNext(int32_t block, int32_t* next);
-  bool WriteBlocks(const std::vector<int32_t>& blocks, const ByteSet& images);
+  bool WriteBlocks(const int32_t* blocks, size_t n, const ByteSet& images);
   bool TakeFree(size_t n, std::vector<int32_t>* out);
   bool Shrink();
 

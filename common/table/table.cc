@@ -1,6 +1,8 @@
 // The operations the programs call, on the current table of the open-table list.
 #include "common/table/table.h"
 
+#include <utility>
+
 #include "common/table/field_codec.h"
 #include "common/table/open_tables.h"
 #include "common/table/table_sort.h"
@@ -98,12 +100,12 @@ Value ReadField(const FieldKey& field) {
   return v;
 }
 
-bool WriteField(const FieldKey& field, const Value& value) {
+bool WriteField(const FieldKey& field, Value value) {
   TableFile* t = Current();
   if (!t) return false;
   int i = FieldIndex(*t, field);
   if (i < 0) return SetStatus(TableStatus::kNoField);
-  return SetStatus(t->WriteOne(i, value));
+  return SetStatus(t->WriteOne(i, std::move(value)));
 }
 
 bool AppendRecord(const std::vector<Value>& values) {
@@ -114,6 +116,16 @@ bool AppendRecord(const std::vector<Value>& values) {
 bool ModifyRecord(const std::vector<Value>& values) {
   TableFile* t = Current();
   return t && SetStatus(t->Modify(values));
+}
+
+bool ModifyRecords(int rows, const RowValues& row, std::vector<int>* failed) {
+  std::vector<int> mine;
+  TableFile* t = Current();
+  if (!t) {
+    for (int k = 0; failed && k < rows; ++k) failed->push_back(k);
+    return false;
+  }
+  return SetStatus(t->ModifyRun(rows, row, failed ? failed : &mine));
 }
 
 bool DeleteRecord() {

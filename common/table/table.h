@@ -2,6 +2,7 @@
 // Record tables: the operations the programs call. One table is current at a time; every
 // record operation acts on it and on its current record. Records are numbered from 1.
 // The file formats and their invariants are written down in table_format.h.
+#include <functional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -34,11 +35,18 @@ bool SkipRecords(int k = 1);
 Value ReadField(const FieldKey& field);
 // As ReadField, reporting success.
 bool ReadFieldChecked(const FieldKey& field, Value* out);
-bool WriteField(const FieldKey& field, const Value& value);
+bool WriteField(const FieldKey& field, Value value);
 // Appends a record from one value per field in field order (missing or monostate = zero).
 bool AppendRecord(const std::vector<Value>& values);
 // Overwrites the given fields of the current record (monostate or missing = kept).
 bool ModifyRecord(const std::vector<Value>& values);
+// The values of row k of ModifyRecords, asked in row order and at most once: every row that
+// has a record is asked (unless the run cannot be locked at all).
+using RowValues = std::function<std::vector<Value>(int k)>;
+// ModifyRecord on the current record with row 0's values and on each of the next rows - 1
+// records with the next row's; failed (when given) receives each row not written. A scratch
+// table of plain fields takes the rows in a few large writes. The last row's record ends current.
+bool ModifyRecords(int rows, const RowValues& row, std::vector<int>* failed = nullptr);
 bool DeleteRecord();
 bool PurgeDeletedRecords();
 bool ClearTable();

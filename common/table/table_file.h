@@ -12,6 +12,7 @@
 #include "common/table/companion_file.h"
 #include "common/table/range_lock.h"
 #include "common/table/record_cache.h"
+#include "common/table/table.h"
 #include "common/table/table_format.h"
 #include "common/table/table_status.h"
 #include "common/value.h"
@@ -53,7 +54,10 @@ class TableFile {
   TableStatus Read(int i, Value* out);
   // Writes the given values (monostate = keep) into the current record.
   TableStatus Modify(const std::vector<Value>& values);
-  TableStatus WriteOne(int i, const Value& value);
+  TableStatus WriteOne(int i, Value value);
+  // Modify with row(k) on the record at position + k, for k < rows; failed receives each k not
+  // written. The position ends on the last row's record.
+  TableStatus ModifyRun(int rows, const RowValues& row, std::vector<int>* failed);
   TableStatus Append(const std::vector<Value>& values);
   TableStatus Delete();
   TableStatus Purge();
@@ -78,6 +82,10 @@ class TableFile {
   TableStatus Rewrite(int32_t slot, const uint8_t* mine, const std::vector<int>& given,
                       std::vector<int32_t>* replaced_chains);
   TableStatus WriteSlot(int32_t slot, const uint8_t* rec);
+  TableStatus ModifyEach(int rows, const RowValues& row, std::vector<int>* failed);
+  TableStatus WriteRun(int rows, const RowValues& row, std::vector<int>* failed);
+  TableStatus WritePiece(int32_t first, int from, int to, const RowValues& row, ByteSet* piece,
+                         std::vector<int>* failed);
   TableStatus WriteCount(int32_t count, int32_t next);
   TableStatus Sync() {
     return !durable_ || file_->Sync() ? TableStatus::kOk : TableStatus::kIoError;

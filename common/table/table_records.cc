@@ -5,6 +5,7 @@
 #include <cstring>
 #include <limits>
 #include <optional>
+#include <utility>
 
 #include "common/table/field_codec.h"
 #include "common/table/range_lock.h"
@@ -73,7 +74,9 @@ TableStatus TableFile::Fill(const std::vector<Value>& values, uint8_t* rec,
     given->push_back(static_cast<int>(i));
     if (tf::IsChainType(fields_[i].type)) {
       chains.emplace_back(i, ByteSet{});
-      if (!ChainBytes(fields_[i], values[i], &chains.back().second)) return TableStatus::kBadValue;
+      if (!std::holds_alternative<ByteSet>(values[i]) &&
+          !ChainBytes(fields_[i], values[i], &chains.back().second))
+        return TableStatus::kBadValue;
     } else if (!EncodeField(fields_[i], values[i], rec)) {
       return TableStatus::kBadValue;
     }
@@ -82,7 +85,8 @@ TableStatus TableFile::Fill(const std::vector<Value>& values, uint8_t* rec,
   std::vector<int32_t> stored;
   for (auto& [i, bytes] : chains) {
     int32_t first = 0;
-    if (!companion_->Store(bytes, &first)) {
+    const ByteSet* own = std::get_if<ByteSet>(&values[i]);  // stored as it is, not copied
+    if (!companion_->Store(own ? *own : bytes, &first)) {
       companion_->FreeChains(stored);  // not named by any record: given back at once
       return TableStatus::kIoError;
     }
@@ -163,9 +167,9 @@ TableStatus TableFile::Modify(const std::vector<Value>& values) {
   return TableStatus::kOk;
 }
 
-TableStatus TableFile::WriteOne(int i, const Value& value) {
+TableStatus TableFile::WriteOne(int i, Value value) {
   std::vector<Value> values(static_cast<size_t>(i) + 1);
-  values[static_cast<size_t>(i)] = value;
+  values[static_cast<size_t>(i)] = std::move(value);
   return Modify(values);
 }
 
