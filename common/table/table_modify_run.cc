@@ -45,7 +45,7 @@ TableStatus TableFile::ModifyEach(int rows, const RowValues& row, std::vector<in
 
 // The run is held under one range lock and written a piece at a time, each record as Modify
 // would leave it (a row that cannot be filled keeps its record and fails alone). A piece whose
-// write fails leaves its records as they were and fails its rows; the next piece is tried.
+// write fails is written again record by record; the next piece is tried.
 TableStatus TableFile::WriteRun(int rows, const RowValues& row, std::vector<int>* failed) {
   const int32_t first = position;
   const int n = first < 0 ? 0 : static_cast<int>(std::clamp<int64_t>(count_ - first, 0, rows));
@@ -93,11 +93,17 @@ TableStatus TableFile::WritePiece(int32_t first, int from, int to, const RowValu
     filled[static_cast<size_t>(k - from)] = true;
   }
   if (unread != TableStatus::kOk) return FailRows(from, to, unread, failed);
-  if (!file_->WriteAt(SlotOffset(first + from), piece->data(), piece->size()))
-    return FailRows(from, to, TableStatus::kIoError, failed);
+  // When the piece cannot be written in one go, each record is written alone, as Modify would:
+  // only the records whose own write fails stay old and fail.
+  const bool whole = file_->WriteAt(SlotOffset(first + from), piece->data(), piece->size());
   for (int k = from; k < to; ++k) {
-    const bool written = filled[static_cast<size_t>(k - from)];
-    if (written) cache_.Wrote(first + k, piece->data() + static_cast<size_t>(k - from) * rs);
+    const uint8_t* rec = piece->data() + static_cast<size_t>(k - from) * rs;
+    bool written = filled[static_cast<size_t>(k - from)];
+    if (written && !whole && !file_->WriteAt(SlotOffset(first + k), rec, rs)) {
+      written = false;
+      last = TableStatus::kIoError;
+    }
+    if (written) cache_.Wrote(first + k, rec);
     if (!written) failed->push_back(k);
   }
   return last;

@@ -138,11 +138,14 @@ TEST_F(TableModifyRunTest, AFailedWriteLeavesEachRecordOldOrNewAndNamesTheOldOne
       PutFile(path, before);
       std::vector<int> failed;
       bool ok;
+      int made;  // writes tried after the fault was armed
       {
         ScopedFaultEnv env;
         ASSERT_TRUE(OpenTable(path, "run", Durability::kScratch));
         sticky ? env->StopWritesFrom(n) : env->FailWrite(n);
+        const int armed = env->writes();
         ok = ModifyRecords(kDockets, row, &failed);
+        made = env->writes() - armed;
         CloseAllTables();
       }
       const ByteSet got = FileBytes(path);
@@ -156,11 +159,13 @@ TEST_F(TableModifyRunTest, AFailedWriteLeavesEachRecordOldOrNewAndNamesTheOldOne
         ASSERT_TRUE(old || now) << "record " << k + 1 << " is torn";
         ASSERT_EQ(old, named.count(k) == 1) << "record " << k + 1;
       }
+      // One failed write is made good record by record; a disk that stops writing fails
+      // the records it left old.
+      EXPECT_EQ(ok, !sticky || n > made);
       if (ok) {
         EXPECT_EQ(got, after);
-        break;
       }
-      ASSERT_FALSE(failed.empty());
+      if (n > made) break;
       ASSERT_LT(n, 20);
     }
   }
