@@ -62,14 +62,14 @@ bool IsHeading(const GridModel& m, int r, int c) {
   return r < m.fixed_rows() || c < m.fixed_cols();
 }
 
-QVariant Background(const GridModel& m, const GridCell* cell, int r, int c) {
-  if (cell && cell->colour_a <= 0xFFFFFF) return FromColorRef(cell->colour_a);
+QVariant Background(const GridModel& m, const CellStyle& cell, int r, int c) {
+  if (cell.colour_a <= 0xFFFFFF) return FromColorRef(cell.colour_a);
   if (IsHeading(m, r, c)) return FromColorRef(m.settings.back_colour);
   return FromColorRef(m.settings.default_colour_a);
 }
 
-QVariant Foreground(const GridModel& m, const GridCell* cell) {
-  if (cell && cell->colour_b <= 0xFFFFFF) return FromColorRef(cell->colour_b);
+QVariant Foreground(const GridModel& m, const CellStyle& cell) {
+  if (cell.colour_b <= 0xFFFFFF) return FromColorRef(cell.colour_b);
   return FromColorRef(m.settings.default_colour_b);
 }
 
@@ -85,9 +85,9 @@ QSize CellRoom(const GridModel& m, int r, int c) {
 }
 
 // The room of one line: a wrapping cell only bounds its height.
-QSize TextRoom(const GridModel& m, const GridCell* cell, int r, int c) {
+QSize TextRoom(const GridModel& m, const CellStyle& cell, int r, int c) {
   const QSize room = CellRoom(m, r, c);
-  const bool wraps = cell && (cell->format & 0x10) && !(cell->format & 0x20);
+  const bool wraps = (cell.format & 0x10) && !(cell.format & 0x20);
   return wraps ? QSize(0, room.height()) : room;
 }
 
@@ -99,9 +99,9 @@ QSize TextRoom(const GridModel& m, const GridCell* cell, int r, int c) {
 // does not show whole then takes a smaller font still, down to a legible size, on one line
 // or wrapped over the lines of its row (headings such as 工字钢租金（天）); *whole tells whether
 // it shows whole (a text that does not is elided).
-QFont GridTable::FittedFont(const GridModel& m, const GridCell* cell, int r, int c,
+QFont GridTable::FittedFont(const GridModel& m, const CellStyle& cell, int r, int c,
                             bool* whole) const {
-  const GridFont& font = cell && cell->has_font ? cell->font : m.default_font();
+  const GridFont& font = cell.has_font ? cell.font : m.default_font();
   const QFont& made = FontOf(font, 0);
   // The made font at the pixel size of f (which differs from it in nothing else).
   auto sized = [&](const QFont& f) -> const QFont& {
@@ -129,7 +129,7 @@ const QFont& GridTable::FontOf(const GridFont& font, int pixel_size) const {
 }
 
 // The cell's whole text, when it does not show whole (as a tooltip); nothing else.
-QVariant GridTable::ElidedText(const GridModel& m, const GridCell* cell, int r, int c) const {
+QVariant GridTable::ElidedText(const GridModel& m, const CellStyle& cell, int r, int c) const {
   bool whole = true;
   FittedFont(m, cell, r, c, &whole);
   return whole ? QVariant() : QVariant(Q(m.TextAt(r, c)));
@@ -140,7 +140,7 @@ QVariant GridTable::data(const QModelIndex& index, int role) const {
   const GridModel* m = grid();
   const int r = index.row(), c = index.column();
   if (!m || !m->Inside(r, c)) return {};
-  const GridCell* cell = m->Cell(r, c);
+  const CellStyle& cell = m->StyleAt(r, c);
   switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
@@ -148,7 +148,7 @@ QVariant GridTable::data(const QModelIndex& index, int role) const {
     case Qt::FontRole:
       return FittedFont(*m, cell, r, c);
     case Qt::TextAlignmentRole:
-      return static_cast<int>(AlignmentOf(cell ? cell->format : kDefaultTextFormat));
+      return static_cast<int>(AlignmentOf(cell.format));
     case Qt::BackgroundRole:
       return Background(*m, cell, r, c);
     case Qt::ForegroundRole:

@@ -46,9 +46,9 @@ class GridTable : public QAbstractTableModel {
   const GridModel* grid() const { return unit_.grid.get(); }
 
  private:
-  QFont FittedFont(const GridModel& m, const GridCell* cell, int r, int c,
+  QFont FittedFont(const GridModel& m, const CellStyle& cell, int r, int c,
                    bool* whole = nullptr) const;
-  QVariant ElidedText(const GridModel& m, const GridCell* cell, int r, int c) const;
+  QVariant ElidedText(const GridModel& m, const CellStyle& cell, int r, int c) const;
   // The Qt font of the cell font (at pixel_size, when not 0), made once.
   const QFont& FontOf(const GridFont& font, int pixel_size) const;
 
