@@ -2,6 +2,8 @@
 #include <locale.h>
 #include <stdlib.h>
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <string>
 #include <type_traits>
@@ -34,10 +36,24 @@ size_t NumberLength(const std::string& s, size_t from) {
   return end - from;
 }
 
-// strtod in the "C" locale (the program's locale may write decimals with a comma).
-double ParseC(const std::string& number) {
+// strtod in the "C" locale (the program's locale may write decimals with a comma) of the
+// number s[from, from + n). from_chars reads it alike (both round correctly); strtod reads
+// what from_chars leaves (a number too large or too small for a double).
+double ParseC(const std::string& s, size_t from, size_t n) {
+  const char* first = s.data() + from;
+  const char* last = first + n;
+  double v = 0;
+  const auto read = std::from_chars(*first == '+' ? first + 1 : first, last, v);
+  if (read.ec == std::errc() && read.ptr == last) return v;
   static locale_t c_locale = newlocale(LC_ALL_MASK, "C", nullptr);
-  return strtod_l(number.c_str(), nullptr, c_locale);
+  return strtod_l(s.substr(from, n).c_str(), nullptr, c_locale);
+}
+
+// Full-width digits and signs (and the ideographic blank) all start with 0xEF or 0xE3.
+bool HasFullWidth(const std::string& s) {
+  return std::any_of(s.begin(), s.end(), [](char c) {
+    return c == static_cast<char>(0xEF) || c == static_cast<char>(0xE3);
+  });
 }
 
 bool IsBlank(char c) {
@@ -47,11 +63,13 @@ bool IsBlank(char c) {
 }  // namespace
 
 double ToNumber(const std::string& v) {
-  std::string s = ToHalfWidth(v);
+  const bool full_width = HasFullWidth(v);
+  const std::string half = full_width ? ToHalfWidth(v) : std::string();
+  const std::string& s = full_width ? half : v;
   size_t from = 0;
   while (from < s.size() && IsBlank(s[from])) ++from;
   size_t n = NumberLength(s, from);
-  return n == 0 ? 0.0 : ParseC(s.substr(from, n));
+  return n == 0 ? 0.0 : ParseC(s, from, n);
 }
 
 double ToNumber(const Value& v) {
