@@ -127,6 +127,34 @@ TEST_F(QtGridTest, ViewShowsTheModel) {
   EXPECT_EQ(table_->model()->rowCount(), 8);
 }
 
+// The writes of a batch reach the view when the batch ends, all of them: the new size, the
+// cells' texts, a merge and a font; until then the view keeps what it showed.
+TEST_F(QtGridTest, WritesInABatchShowWhenTheBatchEnds) {
+  {
+    GridWriteBatch batch(kGrid);
+    ClearGrid(kGrid);
+    SetGridRowCount(kGrid, 400);
+    for (int r = 1; r < 400; ++r) SetGridCellData(kGrid, r, 1, kCellContent, r * 1.5);
+    JoinGridCells(kGrid, 399, 2, 399, 3);
+    SetGridCellData(kGrid, 399, 2, kCellContent, std::string("合计"));
+    SetGridFontStyle(kGrid, 399, 0, 399, 3, 1);
+    EXPECT_EQ(GetGridRowCount(kGrid), 400);
+    EXPECT_EQ(table_->model()->rowCount(), 5);
+  }
+  EXPECT_EQ(table_->model()->rowCount(), 400);
+  Settle();
+  EXPECT_EQ(Shown(0, 1), QString());
+  EXPECT_EQ(Shown(2, 1), QString("3"));
+  EXPECT_EQ(Shown(399, 1), QString("598.5"));
+  EXPECT_EQ(Shown(399, 2), QString("合计"));
+  EXPECT_EQ(table_->columnSpan(399, 2), 2);
+  EXPECT_EQ(table_->columnSpan(4, 0), 1);
+  EXPECT_TRUE(At(399, 2).data(Qt::FontRole).value<QFont>().bold());
+  // Past the batch each write shows at once again.
+  SetGridRowCount(kGrid, 401);
+  EXPECT_EQ(table_->model()->rowCount(), 401);
+}
+
 // A font set larger than the rows are high (as the rent statement's) shows whole: one line
 // of it fits the row, and a larger text narrows to its column down to the grid's own font;
 // text at the grid's font keeps its size and offers its whole text when too wide.
