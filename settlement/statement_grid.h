@@ -19,8 +19,6 @@ void JoinRow(int row, int col1, int col2);
 void BoldRow(int row);
 // Prints the row on the same page as the row below it.
 void KeepWithNext(int row);
-// The whole number of days from `from` to the period's end day, both counted.
-int DaysToPeriodEnd(DateTime from);
 // The days from start to end, both counted (the fraction dropped toward zero).
 int DaysBetween(DateTime start, DateTime end);
 // Font size 23 and face "微软雅黑" for rows 0 to last_row.

@@ -29,6 +29,17 @@ struct StatementBuilder {
 // The start and end dates the settlement window shows.
 DateTime SettlementStartDate();
 DateTime SettlementEndDate();
+
+// The period the settlement window shows, read once for a pass over many dockets.
+struct SettlementPeriod {
+  DateTime start;                // the start date, time of day included
+  DateTime first_day, last_day;  // the days of the start and end dates
+  // True when the docket date lies between the first day and the last day, both included.
+  bool Holds(DateTime docket_date) const {
+    return first_day.days <= docket_date.days && docket_date.days <= last_day.days;
+  }
+};
+SettlementPeriod ShownSettlementPeriod();
 // True when the docket date lies between the start day and the end day, both included.
 bool InSettlementPeriod(DateTime docket_date);
 // An amount, count or price as a statement row shows it: rounded to 2 places, as text.
