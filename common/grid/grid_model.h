@@ -110,6 +110,8 @@ class GridModel {
   bool SetFixedRows(int n);
   bool SetFixedColumns(int n);
   bool Inside(int r, int c) const { return r >= 0 && c >= 0 && r < rows_ && c < cols_; }
+  // The rows from this one on have the default height.
+  int sized_rows() const { return static_cast<int>(heights_.size()); }
   int RowHeight(int r) const {
     if (r < 0 || r >= rows_) return 0;
     return r < static_cast<int>(heights_.size()) ? heights_[r] : kDefaultRowHeight;
