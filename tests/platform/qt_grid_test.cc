@@ -155,6 +155,41 @@ TEST_F(QtGridTest, WritesInABatchShowWhenTheBatchEnds) {
   EXPECT_EQ(table_->model()->rowCount(), 401);
 }
 
+// The view's rows keep the model's heights and hide the fixed rows (which the overlay shows)
+// as the model changes: heights read in far down, the fixed rows more and fewer, rows
+// dropped, cut off and added again.
+TEST_F(QtGridTest, RowHeightsAndHiddenRowsFollowTheModel) {
+  auto expect_as_model = [this](const char* when) {
+    Settle();
+    const GridModel& m = ui::Grid(kGrid);
+    ASSERT_EQ(table_->model()->rowCount(), m.rows()) << when;
+    for (int r = 0; r < m.rows(); ++r) {
+      const bool fixed = r < m.fixed_rows();
+      ASSERT_EQ(table_->isRowHidden(r), fixed) << when << ": row " << r;
+      if (!fixed) ASSERT_EQ(table_->rowHeight(r), m.RowHeight(r)) << when << ": row " << r;
+    }
+  };
+  auto set_height = [](int row, int height) {
+    ui::Grid(kGrid).SetRowHeight(row, height);
+    ui::GridTouched(kGrid);
+  };
+  SetGridRowCount(kGrid, 3000);
+  set_height(2500, 40);
+  set_height(10, 50);
+  expect_as_model("heights far down");
+  SetGridFixedRows(kGrid, 3);
+  expect_as_model("three fixed rows");
+  SetGridFixedRows(kGrid, 0);
+  expect_as_model("no fixed rows");
+  set_height(2500, kDefaultRowHeight);
+  DropGridRow(kGrid, 5);
+  expect_as_model("a row dropped above a tall one");
+  SetGridRowCount(kGrid, 100);
+  SetGridRowCount(kGrid, 3000);
+  SetGridFixedRows(kGrid, 2);
+  expect_as_model("rows cut off and added again");
+}
+
 // A font set larger than the rows are high (as the rent statement's) shows whole: one line
 // of it fits the row, and a larger text narrows to its column down to the grid's own font;
 // text at the grid's font keeps its size and offers its whole text when too wide.
