@@ -6,10 +6,9 @@
 #include <string>
 
 #include "common/dates.h"
-#include "common/record_fields.h"
-#include "common/table/table.h"
 #include "common/text.h"
 #include "settlement/cumulative_statement.h"
+#include "settlement/run_dockets.h"
 #include "settlement/statement_grid.h"
 #include "settlement/statement_state.h"
 
@@ -56,25 +55,21 @@ void WriteBroughtForward(const Member& m, const StatementBuilder& b, Section* s)
   PutText(row, 5, ToText(s->period.start));
 }
 
-// The current docket's row, when it moves the material.
-void WriteMovement(const Member& m, DateTime date, Section* s) {
-  const Value field = ReadField(kDocketQuantities[m.kind].number);
-  const double q = ToNumber(field);
+// The docket's row, when it moves the material.
+void WriteMovement(const Member& m, const RunDocket& d, Section* s) {
+  const double q = d.quantity[m.kind];
   if (std::fabs(q) <= kTolerance) return;
-  const int row = StartRow(m, DocketIsOut(), s);
-  PutText(row, 3, ToText(field));
+  const int row = StartRow(m, d.out, s);
+  PutText(row, 3, QuantityText(d, m.kind));
   s->on_rent += q;
   PutText(row, 4, ToText(RoundNumber(s->on_rent, 2)));
-  PutText(row, 5, ToText(date));
+  PutText(row, 5, ToText(d.date));
 }
 
 void WriteRows(const Member& m, const StatementBuilder& b, Section* s) {
   WriteBroughtForward(m, b, s);
-  const int n = GetRecordCount();
-  for (int i = 1; i <= n; ++i) {
-    GoToRecord(i);
-    const DateTime date = ToDateTime(ReadField(kDocketDate.number));
-    if (s->period.Holds(date)) WriteMovement(m, date, s);
+  for (const RunDocket& d : b.Dockets) {
+    if (s->period.Holds(d.date)) WriteMovement(m, d, s);
   }
 }
 

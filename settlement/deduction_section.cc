@@ -4,10 +4,9 @@
 #include <string>
 
 #include "common/dates.h"
-#include "common/record_fields.h"
-#include "common/table/table.h"
 #include "common/text.h"
 #include "settlement/deduction_statement.h"
+#include "settlement/run_dockets.h"
 #include "settlement/statement_grid.h"
 #include "settlement/statement_state.h"
 
@@ -61,19 +60,18 @@ void WriteBroughtForward(const Member& m, const StatementBuilder& b, Section* s)
   s->wrote = true;
 }
 
-// The current docket's row, when it moves the material.
-void WriteMovement(const Member& m, DateTime date, Section* s) {
-  const Value field = ReadField(kDocketQuantities[m.kind].number);
-  const double q = ToNumber(field);
+// The docket's row, when it moves the material.
+void WriteMovement(const Member& m, const RunDocket& d, Section* s) {
+  const double q = d.quantity[m.kind];
   if (std::fabs(q) <= kTolerance) return;
   const int row = ++s->row;
   PutText(row, 0, m.movement_label);
   PutText(row, 1, m.unit);
   PutText(row, 6, s->rent_text);
-  s->amount += ChargeRow(row, q, date, *s);
-  const bool out = DocketIsOut();
-  PutText(row, out ? 2 : 4, ToText(date));
-  PutText(row, out ? 3 : 5, ToText(field));
+  s->amount += ChargeRow(row, q, d.date, *s);
+  const bool out = d.out;
+  PutText(row, out ? 2 : 4, ToText(d.date));
+  PutText(row, out ? 3 : 5, QuantityText(d, m.kind));
   (out ? s->out_total : s->in_total) += q;
   s->on_rent += q;
   PutCell(row, 9, RoundNumber(s->on_rent, 2));
@@ -101,11 +99,8 @@ void AppendSection(const Member& m, StatementBuilder* b) {
   s.rent = b->ContractRates.rent[m.kind];
   s.rent_text = ToText(s.rent);
   WriteBroughtForward(m, *b, &s);
-  const int n = GetRecordCount();
-  for (int i = 1; i <= n; ++i) {
-    GoToRecord(i);
-    const DateTime date = ToDateTime(ReadField(kDocketDate.number));
-    if (s.period.Holds(date)) WriteMovement(m, date, &s);
+  for (const RunDocket& d : b->Dockets) {
+    if (s.period.Holds(d.date)) WriteMovement(m, d, &s);
   }
   if (s.wrote) WriteSubtotal(m, s, b);
 }

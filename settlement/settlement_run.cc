@@ -12,6 +12,7 @@
 #include "common/text.h"
 #include "settlement/cumulative_statement.h"
 #include "settlement/deduction_statement.h"
+#include "settlement/run_dockets.h"
 #include "settlement/settlement_window.h"
 #include "settlement/statement_state.h"
 
@@ -109,6 +110,7 @@ void SettlementWindow_OnSettleClick() {
     GridWriteBatch cells(W::高级表格1);
     ClearGrid(W::高级表格1);
     SetGridRowCount(W::高级表格1, n * kRowsPerDocket + kSpareRows);
+    statement.Dockets = ReadRunDockets(ShownSettlementPeriod());
     ComputeBalancesBeforePeriod(&statement);
     BuildChosenStatement(&statement);
     CompleteStatement(&statement);

@@ -1,10 +1,11 @@
 #pragma once
 // What a settlement run shares with the statement builders while one statement is built: the
-// contract's rates, the balances on rent when the period begins, the running rent and the
-// last grid row written. Every 结算 makes its own StatementBuilder and hands it to the
+// contract's rates, its dockets, the balances on rent when the period begins, the running rent
+// and the last grid row written. Every 结算 makes its own StatementBuilder and hands it to the
 // heading, the sections and the closing rows in turn.
 #include <array>
 #include <string>
+#include <vector>
 
 #include "common/quantities.h"
 #include "common/value.h"
@@ -15,9 +16,21 @@ struct ContractRatesValue {
   double wash_price = 0;                     // per returned fastener set
 };
 
+// A docket as the statements read it: the run reads each docket of the current table once
+// (run_dockets.h) for the balances and the four sections.
+struct RunDocket {
+  int record = 0;  // its record number in the current table
+  DateTime date;
+  bool out = false;  // 出库 (read for the dockets of the period)
+  std::array<double, kMaterialCount> quantity{};  // signed, as numbers
+  unsigned plain = 0;  // bit m: quantity m shows as ToText of its number (else read again)
+};
+
 struct StatementBuilder {
   // The rates of the contract being settled.
   ContractRatesValue ContractRates;
+  // The current table's dockets dated before the start day or in the period, in record order.
+  std::vector<RunDocket> Dockets;
   // Each material's signed quantity over the dockets dated before the start day.
   std::array<double, kMaterialCount> BalancesBeforePeriod{};
   // The rent of the statement so far; 0 before the first section.
