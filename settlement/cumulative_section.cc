@@ -32,6 +32,7 @@ struct Section {
   double on_rent = 0;  // quantity on rent after the last row
   SettlementPeriod period;  // as the window shows it
   std::string rent_text;    // the rent as its cells show it
+  StatementDates starts, ends;  // the dates of columns 5 and 6
 };
 
 // Starts a row: label, unit, direction and rent.
@@ -63,7 +64,7 @@ void WriteMovement(const Member& m, const RunDocket& d, Section* s) {
   PutText(row, 3, QuantityText(d, m.kind));
   s->on_rent += q;
   PutText(row, 4, ToText(RoundNumber(s->on_rent, 2)));
-  PutText(row, 5, ToText(d.date));
+  PutText(row, 5, s->starts.Text(d.date));
 }
 
 void WriteRows(const Member& m, const StatementBuilder& b, Section* s) {
@@ -76,13 +77,12 @@ void WriteRows(const Member& m, const StatementBuilder& b, Section* s) {
 // Fills in the end, days and amount of row r (the section's last row when last), which
 // starts at `start` (the date its cell shows, read back); returns the amount. *next_start
 // is the start the next row's cell shows.
-double ChargeRow(const Member& m, const StatementBuilder& b, const Section& s, int r, bool last,
+double ChargeRow(const Member& m, const StatementBuilder& b, Section* s, int r, bool last,
                  DateTime start, DateTime* next_start) {
-  if (!last) *next_start = ToDateTime(CellText(r + 1, 5));
-  const DateTime end =
-      last ? s.period.last_day : AddToDateTime(*next_start, kDayUnit, -1);
-  PutText(r, 6, ToText(end));
-  const int days = DaysBetween(start, ToDateTime(CellText(r, 6)));
+  if (!last) *next_start = s->starts.Read(CellText(r + 1, 5));
+  const DateTime end = last ? s->period.last_day : AddToDateTime(*next_start, kDayUnit, -1);
+  PutText(r, 6, s->ends.Text(end));
+  const int days = DaysBetween(start, s->ends.Read(CellText(r, 6)));
   PutCell(r, 7, days);
   const double amount =
       RoundNumber(ToNumber(CellText(r, 4)) * b.ContractRates.rent[m.kind] * days, 2);
@@ -98,10 +98,10 @@ void AppendSection(const Member& m, StatementBuilder* b) {
   WriteRows(m, *b, &s);
   double amount = 0;
   if (s.n > 0) {
-    DateTime start = ToDateTime(CellText(b->StatementRow + 1, 5));
+    DateTime start = s.starts.Read(CellText(b->StatementRow + 1, 5));
     for (int j = 1; j <= s.n; ++j) {
       DateTime next_start;
-      amount += ChargeRow(m, *b, s, b->StatementRow + j, j == s.n, start, &next_start);
+      amount += ChargeRow(m, *b, &s, b->StatementRow + j, j == s.n, start, &next_start);
       start = next_start;
     }
     const int row = b->StatementRow + s.n + 1;

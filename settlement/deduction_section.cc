@@ -34,6 +34,7 @@ struct Section {
   SettlementPeriod period;  // as the window shows it
   float rent = 0;
   std::string rent_text;  // the rent as its cells show it
+  StatementDates dates;
 };
 
 // Writes the days, the amount and the rent of a row charged from `from` to the period's end.
@@ -70,7 +71,7 @@ void WriteMovement(const Member& m, const RunDocket& d, Section* s) {
   PutText(row, 6, s->rent_text);
   s->amount += ChargeRow(row, q, d.date, *s);
   const bool out = d.out;
-  PutText(row, out ? 2 : 4, ToText(d.date));
+  PutText(row, out ? 2 : 4, s->dates.Text(d.date));
   PutText(row, out ? 3 : 5, QuantityText(d, m.kind));
   (out ? s->out_total : s->in_total) += q;
   s->on_rent += q;

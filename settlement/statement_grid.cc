@@ -42,6 +42,22 @@ bool DocketIsOut() {
   return out != nullptr ? *out : ToNumber(v) != 0;
 }
 
+const std::string& StatementDates::Text(DateTime d) {
+  if (!(d.days == written_.days)) {
+    written_ = d;
+    written_text_ = ToText(d);
+  }
+  return written_text_;
+}
+
+DateTime StatementDates::Read(const std::string& text) {
+  if (text != read_text_) {
+    read_text_ = text;
+    read_ = ToDateTime(text);
+  }
+  return read_;
+}
+
 void SetStatementFont(int last_row) {
   SetGridFontNameAndSize(kGrid, 0, 0, last_row, kLastStatementColumn, kFontFace, kFontSize);
 }
