@@ -58,6 +58,9 @@ int GridTable::columnCount(const QModelIndex& parent) const { return parent.isVa
 
 namespace {
 
+// The most fits a grid keeps; past it they are all forgotten and found again as needed.
+constexpr size_t kFitsKept = 20000;
+
 bool IsHeading(const GridModel& m, int r, int c) {
   return r < m.fixed_rows() || c < m.fixed_cols();
 }
@@ -104,17 +107,42 @@ QFont GridTable::FittedFont(const GridModel& m, const CellStyle& cell, int r, in
   const GridFont& font = cell.has_font ? cell.font : m.default_font();
   const QFont& made = FontOf(font, 0);
   // The made font at the pixel size of f (which differs from it in nothing else).
-  auto sized = [&](const QFont& f) -> const QFont& {
-    return f.pixelSize() == made.pixelSize() ? made : FontOf(font, f.pixelSize());
+  auto sized = [&](int pixels) -> const QFont& {
+    return pixels == made.pixelSize() ? made : FontOf(font, pixels);
   };
   const int smallest = std::max(1, std::abs(m.default_font().height));
-  const QString text = Q(m.TextAt(r, c));
-  const QFont& fitted = sized(FitFont(made, text, TextRoom(m, cell, r, c), smallest));
-  bool shown_whole = true;
-  const QFont best =
-      FitWhole(fitted, text, CellRoom(m, r, c), SmallestWholePixels(smallest), &shown_whole);
-  if (whole) *whole = shown_whole;
-  return sized(best);
+  const QSize text_room = TextRoom(m, cell, r, c), cell_room = CellRoom(m, r, c);
+  FitKey key{FontKey{font.face, font.height, font.weight, font.italic, font.underline, 0},
+             smallest,
+             m.TextAt(r, c),
+             text_room.width(),
+             text_room.height(),
+             cell_room.width(),
+             cell_room.height()};
+  auto found = fits_.find(key);
+  if (found == fits_.end()) {
+    const QString text = Q(m.TextAt(r, c));
+    const QFont& fitted = sized(FitFont(made, text, text_room, smallest).pixelSize());
+    Fit fit;
+    fit.pixels =
+        FitWhole(fitted, text, cell_room, SmallestWholePixels(smallest), &fit.whole).pixelSize();
+    if (fits_.size() >= kFitsKept) fits_.clear();
+    found = fits_.emplace(std::move(key), fit).first;
+  }
+  if (whole) *whole = found->second.whole;
+  return sized(found->second.pixels);
+}
+
+size_t GridTable::FitKeyHash::operator()(const FitKey& k) const {
+  const FontKey& f = std::get<0>(k);
+  size_t h = std::hash<std::string>()(std::get<2>(k));
+  for (size_t v : {std::hash<std::string>()(std::get<0>(f)), size_t(std::get<1>(f)),
+                   size_t(std::get<2>(f)), size_t(std::get<3>(f)), size_t(std::get<4>(f)),
+                   size_t(std::get<1>(k)), size_t(std::get<3>(k)), size_t(std::get<4>(k)),
+                   size_t(std::get<5>(k)), size_t(std::get<6>(k))}) {
+    h ^= v + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2);
+  }
+  return h;
 }
 
 // Fonts are made once per cell font and size: a font used before keeps what Qt found for it

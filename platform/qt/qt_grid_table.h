@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 #include <tuple>
+#include <unordered_map>
 
 #include "common/grid/grid_model.h"
 #include "common/ui/ui.h"
@@ -54,6 +55,17 @@ class GridTable : public QAbstractTableModel {
 
   using FontKey = std::tuple<std::string, int, int, bool, bool, int>;
   mutable std::map<FontKey, QFont> fonts_;
+  // What FittedFont found for a text in a font and a room: the pixel size and whether the
+  // text shows whole (a grid repaints the same texts in the same rooms over and over).
+  struct Fit {
+    int pixels = 0;
+    bool whole = true;
+  };
+  using FitKey = std::tuple<FontKey, int, std::string, int, int, int, int>;
+  struct FitKeyHash {
+    size_t operator()(const FitKey& k) const;
+  };
+  mutable std::unordered_map<FitKey, Fit, FitKeyHash> fits_;
   WindowView* view_;
   ui::Unit& unit_;
   int rows_ = 0, cols_ = 0;  // the size the view knows

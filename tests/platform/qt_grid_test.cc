@@ -209,6 +209,32 @@ TEST_F(QtGridTest, LargeCellFontsFitTheirRowsAndColumns) {
   EXPECT_EQ(At(3, 0).data(Qt::ToolTipRole).toString(), QString("滨江路桥梁加固工程二期"));
 }
 
+// The same text in the same font fits each room it is in: another column width, another
+// font or another text shows at its own size, also after the room changed.
+TEST_F(QtGridTest, FittedFontsFollowTheirRooms) {
+  auto pixels = [this](int r, int c) {
+    return At(r, c).data(Qt::FontRole).value<QFont>().pixelSize();
+  };
+  const std::string text = "滨江路桥梁加固工程";
+  SetGridFontSize(kGrid, 1, 0, 3, 3, 23);
+  SetGridCellData(kGrid, 1, 0, kCellContent, text);
+  SetGridCellData(kGrid, 1, 3, kCellContent, text);
+  SetGridCellData(kGrid, 2, 3, kCellContent, std::string("钢管"));
+  Settle();
+  const int narrow = pixels(1, 0), wide = pixels(1, 3);
+  EXPECT_LT(narrow, wide);
+  EXPECT_GT(pixels(2, 3), wide - 1);
+  SetGridColumnWidth(kGrid, 0, 150);
+  Settle();
+  EXPECT_EQ(pixels(1, 0), wide);
+  SetGridColumnWidth(kGrid, 0, kDefaultColumnWidth);
+  Settle();
+  EXPECT_EQ(pixels(1, 0), narrow);
+  SetGridFontSize(kGrid, 1, 0, 1, 0, ui::Grid(kGrid).default_font().height);
+  Settle();
+  EXPECT_EQ(pixels(1, 0), ui::Grid(kGrid).default_font().height);
+}
+
 TEST_F(QtGridTest, EditsGoThroughTheGridsUserActions) {
   EXPECT_TRUE(table_->model()->setData(At(2, 1), "35.5", Qt::EditRole));
   EXPECT_EQ(seen.changed, 1);
