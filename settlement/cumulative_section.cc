@@ -30,8 +30,8 @@ struct Section {
   int row = 0;
   int n = 0;           // rows written
   double on_rent = 0;  // quantity on rent after the last row
-  SettlementPeriod period;  // as the window shows it
-  std::string rent_text;    // the rent as its cells show it
+  SettlementPeriod period;      // as the window shows it
+  std::string rent_text;        // the rent as its cells show it
   StatementDates starts, ends;  // the dates of columns 5 and 6
 };
 

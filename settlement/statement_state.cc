@@ -13,8 +13,6 @@ SettlementPeriod ShownSettlementPeriod() {
   return {start, GetDatePart(start), GetDatePart(SettlementEndDate())};
 }
 
-bool InSettlementPeriod(DateTime docket_date) {
-  return ShownSettlementPeriod().Holds(docket_date);
-}
+bool InSettlementPeriod(DateTime docket_date) { return ShownSettlementPeriod().Holds(docket_date); }
 
 std::string AmountText(double v) { return ToText(RoundNumber(v, 2)); }

@@ -21,7 +21,7 @@ struct ContractRatesValue {
 struct RunDocket {
   int record = 0;  // its record number in the current table
   DateTime date;
-  bool out = false;  // 出库 (read for the dockets of the period)
+  bool out = false;                               // 出库 (read for the dockets of the period)
   std::array<double, kMaterialCount> quantity{};  // signed, as numbers
   unsigned plain = 0;  // bit m: quantity m shows as ToText of its number (else read again)
 };

@@ -34,8 +34,7 @@ bool GridModel::SetFontFace(CellRange range, const std::string& face) {
 
 bool GridModel::SetFontSize(CellRange range, int height) {
   if (height <= 0) return false;
-  return ForRange(range,
-                  [&](CellStyle& style) { OwnFont(style, default_font_).height = height; });
+  return ForRange(range, [&](CellStyle& style) { OwnFont(style, default_font_).height = height; });
 }
 
 bool GridModel::SetFontFaceAndSize(CellRange range, const std::string& face, int height) {

@@ -50,9 +50,7 @@ bool SetGridCellText(ui::GridRef g, int row, int col, std::string text) {
   return Change(g, [&](GridModel& m) { return m.SetText(row, col, std::move(text)); });
 }
 
-std::string GetGridCellData(ui::GridRef g, int row, int col) {
-  return GridCellText(g, row, col);
-}
+std::string GetGridCellData(ui::GridRef g, int row, int col) { return GridCellText(g, row, col); }
 
 const std::string& GridCellText(ui::GridRef g, int row, int col) {
   static const std::string kNoText;

@@ -39,7 +39,7 @@ bool SetGridCellData(ui::GridRef g, int row, int col, GridCellDataKind kind, con
 bool SetGridCellText(ui::GridRef g, int row, int col, std::string text);
 // The cell's text ("" outside the grid).
 std::string GetGridCellData(ui::GridRef g, int row, int col);
-// The cell's text as the grid holds it, without a copy: valid until the cell is written ("" 
+// The cell's text as the grid holds it, without a copy: valid until the cell is written (""
 // outside the grid, or when the grid's window is not open).
 const std::string& GridCellText(ui::GridRef g, int row, int col);
 bool SetGridFontName(ui::GridRef g, int row1, int col1, int row2, int col2,

@@ -35,8 +35,7 @@ TEST(GridStyles, ACellChangedInARangeKeepsItsOwnStyleAndLeavesTheOthers) {
       EXPECT_EQ(f.face, "微软雅黑") << r << "," << c;
       EXPECT_EQ(f.height, r == 2 && c == 1 ? 12 : 23) << r << "," << c;
       EXPECT_EQ(f.weight, r == 2 ? 700 : 400) << r << "," << c;
-      EXPECT_EQ(g.StyleAt(r, c).format & kTextAlignMask, r >= 1 && r <= 4 ? 1 : 0)
-          << r << "," << c;
+      EXPECT_EQ(g.StyleAt(r, c).format & kTextAlignMask, r >= 1 && r <= 4 ? 1 : 0) << r << "," << c;
     }
   }
   EXPECT_EQ(g.CellText(2, 1), "钢管");

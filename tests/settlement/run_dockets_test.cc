@@ -40,16 +40,16 @@ TEST_F(RunDocketsTest, EachDocketReadsAsTheSectionsReadItFromTheTable) {
     float jacks;
     const char* beams;
   } dockets[] = {
-      {first - 10, true, 120.5, 30, 0.1f, "12"},        // before the period
+      {first - 10, true, 120.5, 30, 0.1f, "12"},       // before the period
       {first, true, 1e15, -2147483647, 1.5f, "0012"},  // on its first day
       {first + 3.75, false, -0.3, -30, -2.25f, "-7.5e1"},
-      {last, true, 1.0 / 3, 0, 3.4e38f, ""},          // on its last day
-      {last + 1, true, 5, 5, 5, "5"},                 // after it
+      {last, true, 1.0 / 3, 0, 3.4e38f, ""},  // on its last day
+      {last + 1, true, 5, 5, 5, "5"},         // after it
       {first + 12, false, 12345678901234.5, 7, 1e-7f, "abc"},
   };
   for (const auto& d : dockets) {
-    ASSERT_TRUE(AppendRecord({int32_t{1}, DateTime{d.day}, d.out, d.pipe, d.fasteners, d.jacks,
-                              std::string(d.beams)}));
+    ASSERT_TRUE(AppendRecord(
+        {int32_t{1}, DateTime{d.day}, d.out, d.pipe, d.fasteners, d.jacks, std::string(d.beams)}));
   }
   const SettlementPeriod period{DateTime{first}, DateTime{first}, DateTime{last}};
   const std::vector<RunDocket> read = ReadRunDockets(period);
