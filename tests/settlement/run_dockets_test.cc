@@ -57,7 +57,9 @@ TEST_F(RunDocketsTest, EachDocketReadsAsTheSectionsReadItFromTheTable) {
   for (const RunDocket& d : read) {
     ASSERT_TRUE(GoToRecord(d.record));
     EXPECT_EQ(d.date, ToDateTime(ReadField(kDocketDate.number))) << d.record;
-    if (period.Holds(d.date)) EXPECT_EQ(d.out, DocketIsOut()) << d.record;
+    if (period.Holds(d.date)) {
+      EXPECT_EQ(d.out, DocketIsOut()) << d.record;
+    }
     for (int m = 0; m < kMaterialCount; ++m) {
       const Value field = ReadField(kDocketQuantities[m].number);
       EXPECT_EQ(d.quantity[m], ToNumber(field)) << d.record << " " << m;
