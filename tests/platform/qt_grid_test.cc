@@ -166,7 +166,9 @@ TEST_F(QtGridTest, RowHeightsAndHiddenRowsFollowTheModel) {
     for (int r = 0; r < m.rows(); ++r) {
       const bool fixed = r < m.fixed_rows();
       ASSERT_EQ(table_->isRowHidden(r), fixed) << when << ": row " << r;
-      if (!fixed) ASSERT_EQ(table_->rowHeight(r), m.RowHeight(r)) << when << ": row " << r;
+      if (!fixed) {
+        ASSERT_EQ(table_->rowHeight(r), m.RowHeight(r)) << when << ": row " << r;
+      }
     }
   };
   auto set_height = [](int row, int height) {
