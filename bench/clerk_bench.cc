@@ -21,6 +21,7 @@
 #include "bench/clerk_desk.h"
 #include "common/files.h"
 #include "common/table/table.h"
+#include "platform/qt/qt_platform.h"
 
 namespace {
 
@@ -154,6 +155,7 @@ int main(int argc, char** argv) {
     return PeakMemoryChild(argv[2], std::atoi(argv[3]));
   }
   const Options o = ParseOptions(argc, argv);
+  qtp::KeepFreedMemory();  // as the programs do from their start, also on the scripted desk
   const std::string load_before = LoadAverage();
   UseCpuClock(o.cpu_clock);
   std::string base = (fs::temp_directory_path() / "clerk-bench-XXXXXX").string();

@@ -44,6 +44,9 @@ class ScriptedDesk : public Desk {
     } catch (const ScriptFailure& f) {
       Stop(f.what());
     }
+    // The pages of each preview, which the scripted desk records for tests, would otherwise
+    // pile up (some 40 MB a preview of the largest contract) where the Qt desk frees them.
+    script_.ForgetPrints();
   }
 
  private:

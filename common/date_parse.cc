@@ -1,4 +1,5 @@
 // Date texts read back into DateTime values ("2014年1月5日", "2014-1-5", "2014/01/05 8:30:00").
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -78,7 +79,9 @@ bool SameParts(const DateParts& a, const DateParts& b) {
 
 DateTime ToDateTime(const std::string& text) {
   // Full-width digits and signs (and the ideographic blank) all start with 0xEF or 0xE3.
-  const bool full_width = text.find_first_of("\xEF\xE3") != std::string::npos;
+  const bool full_width = std::any_of(text.begin(), text.end(), [](char c) {
+    return c == static_cast<char>(0xEF) || c == static_cast<char>(0xE3);
+  });
   const std::string half = full_width ? ToHalfWidth(text) : std::string();
   DateScanner in(TrimBlanks(full_width ? std::string_view(half) : std::string_view(text)));
   DateParts p{};

@@ -149,24 +149,24 @@ DateTime ToDateTime(const Value& v) {
 
 std::string DateTimeToText(DateTime d, int format) {
   const DateParts p = SplitDateTime(d);
-  std::string text;
-  text.reserve(32);
-  auto part = [&text](int v, const char* unit) {
-    char digits[16];
-    const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
-    text.append(digits, end).append(unit);
+  // Made in place, then copied once (a short text then takes no memory of its own).
+  char text[96];
+  char* end = text;
+  auto part = [&end, &text](int v, const char (&unit)[4]) {
+    end = std::to_chars(end, text + sizeof text, v).ptr;
+    end = std::copy(unit, unit + 3, end);
   };
   format = std::clamp(format, 1, 3);
   if (format != 3) {
     part(p.year, "年");
     part(p.month, "月");
     part(p.day, "日");
-    if (format == 2) return text;
+    if (format == 2) return std::string(text, end);
   }
   // Format 1 shows the time of day down to its last part that is not zero; format 3 whole.
   const bool all = format == 3;
   if (all || p.hour != 0 || p.minute != 0 || p.second != 0) part(p.hour, "时");
   if (all || p.minute != 0 || p.second != 0) part(p.minute, "分");
   if (all || p.second != 0) part(p.second, "秒");
-  return text;
+  return std::string(text, end);
 }

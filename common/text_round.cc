@@ -1,5 +1,6 @@
 // Rounding half away from zero.
 #include <cmath>
+#include <iterator>
 
 #include "common/text.h"
 
@@ -13,6 +14,14 @@ double RoundHalfUp(double v) {
   return fraction >= 0.5 ? whole + 1 : whole;
 }
 
+// 10 to the power n >= 0 (exact up to 1e22, as pow gives it).
+double PowerOfTen(int n) {
+  static constexpr double kExact[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                      1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                      1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  return n < static_cast<int>(std::size(kExact)) ? kExact[n] : std::pow(10.0, n);
+}
+
 }  // namespace
 
 double RoundNumber(double v, int places) {
@@ -20,12 +29,12 @@ double RoundNumber(double v, int places) {
   double magnitude = std::fabs(v);
   double r;
   if (places > 0) {
-    double scale = std::pow(10.0, places);
+    double scale = PowerOfTen(places);
     r = RoundHalfUp(magnitude * scale) / scale;
   } else if (places == 0) {
     r = RoundHalfUp(magnitude);
   } else {
-    double scale = std::pow(10.0, -places);
+    double scale = PowerOfTen(-places);
     r = RoundHalfUp(magnitude / scale) * scale;
   }
   return std::copysign(r, v);

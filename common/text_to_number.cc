@@ -3,6 +3,7 @@
 #include <stdlib.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <string>
 #include <type_traits>
@@ -35,32 +36,40 @@ size_t NumberLength(const std::string& s, size_t from) {
   return end - from;
 }
 
-// strtod in the "C" locale (the program's locale may write decimals with a comma).
-double ParseC(const std::string& number) {
+// strtod in the "C" locale (the program's locale may write decimals with a comma) of the
+// number s[from, from + n). from_chars reads it alike (both round correctly); strtod reads
+// what from_chars leaves (a number too large or too small for a double).
+double ParseC(const std::string& s, size_t from, size_t n) {
+  const char* first = s.data() + from;
+  const char* last = first + n;
+  double v = 0;
+  const auto read = std::from_chars(*first == '+' ? first + 1 : first, last, v);
+  if (read.ec == std::errc() && read.ptr == last) return v;
   static locale_t c_locale = newlocale(LC_ALL_MASK, "C", nullptr);
-  return strtod_l(number.c_str(), nullptr, c_locale);
+  return strtod_l(s.substr(from, n).c_str(), nullptr, c_locale);
+}
+
+// Full-width digits and signs (and the ideographic blank) all start with 0xEF or 0xE3.
+bool HasFullWidth(const std::string& s) {
+  return std::any_of(s.begin(), s.end(), [](char c) {
+    return c == static_cast<char>(0xEF) || c == static_cast<char>(0xE3);
+  });
 }
 
 bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
-// Whether the text holds a byte of a multi-byte character (which ToHalfWidth may change).
-bool HasWide(const std::string& v) {
-  return std::any_of(v.begin(), v.end(),
-                     [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-}
-
 }  // namespace
 
 double ToNumber(const std::string& v) {
-  const bool wide = HasWide(v);
-  const std::string half = wide ? ToHalfWidth(v) : std::string();
-  const std::string& s = wide ? half : v;
+  const bool full_width = HasFullWidth(v);
+  const std::string half = full_width ? ToHalfWidth(v) : std::string();
+  const std::string& s = full_width ? half : v;
   size_t from = 0;
   while (from < s.size() && IsBlank(s[from])) ++from;
   size_t n = NumberLength(s, from);
-  return n == 0 ? 0.0 : ParseC(s.substr(from, n));
+  return n == 0 ? 0.0 : ParseC(s, from, n);
 }
 
 double ToNumber(const Value& v) {

@@ -1,5 +1,6 @@
 // Values as text.
 #include <charconv>
+#include <cmath>
 #include <string>
 #include <type_traits>
 #include <variant>
@@ -28,9 +29,34 @@ std::string BytesUpToNul(const ByteSet& bytes) {
   return s;
 }
 
+// "%.13g" of a double nearest to a whole number of hundredths k below 1e11 in size: k's
+// digits with the point before its last two and the zeros after the point dropped. (k has
+// at most 13 significant digits, so the rounding to 13 digits gives k / 100 exactly.) False
+// for other values.
+bool HundredthsText(double v, std::string* out) {
+  if (!(std::fabs(v) < 1e11) || v == 0) return false;
+  const long long k = std::llround(v * 100);
+  if (static_cast<double>(k) / 100 != v) return false;
+  const unsigned long long a = k < 0 ? -static_cast<unsigned long long>(k) : k;
+  char buf[24];
+  char* end = std::to_chars(buf, buf + sizeof buf, a / 100).ptr;
+  if (const int cents = static_cast<int>(a % 100); cents != 0) {
+    *end++ = '.';
+    *end++ = static_cast<char>('0' + cents / 10);
+    if (cents % 10 != 0) *end++ = static_cast<char>('0' + cents % 10);
+  }
+  out->clear();
+  if (k < 0) out->push_back('-');
+  out->append(buf, end);
+  return true;
+}
+
 }  // namespace
 
-std::string ToText(double v) { return General(v, 13); }
+std::string ToText(double v) {
+  std::string text;
+  return HundredthsText(v, &text) ? text : General(v, 13);
+}
 std::string ToText(float v) { return General(v, 6); }
 std::string ToText(int v) { return std::to_string(v); }
 std::string ToText(bool v) { return v ? "真" : "假"; }

@@ -3,12 +3,12 @@
 // reads their start dates and quantities on rent back from the grid and charges each row
 // up to the day before the next row starts; phase 3 writes the bold subtotal row.
 #include <cmath>
+#include <string>
 
 #include "common/dates.h"
-#include "common/record_fields.h"
-#include "common/table/table.h"
 #include "common/text.h"
 #include "settlement/cumulative_statement.h"
+#include "settlement/run_dockets.h"
 #include "settlement/statement_grid.h"
 #include "settlement/statement_state.h"
 
@@ -30,15 +30,18 @@ struct Section {
   int row = 0;
   int n = 0;           // rows written
   double on_rent = 0;  // quantity on rent after the last row
+  SettlementPeriod period;      // as the window shows it
+  std::string rent_text;        // the rent as its cells show it
+  StatementDates starts, ends;  // the dates of columns 5 and 6
 };
 
 // Starts a row: label, unit, direction and rent.
-int StartRow(const Member& m, const StatementBuilder& b, bool out, Section* s) {
+int StartRow(const Member& m, bool out, Section* s) {
   const int row = ++s->row;
   PutText(row, 0, m.label);
   PutText(row, 1, m.unit);
   PutText(row, 2, out ? "出库" : "入库");
-  PutCell(row, 8, b.ContractRates.rent[m.kind]);
+  PutText(row, 8, s->rent_text);
   ++s->n;
   return row;
 }
@@ -46,42 +49,40 @@ int StartRow(const Member& m, const StatementBuilder& b, bool out, Section* s) {
 void WriteBroughtForward(const Member& m, const StatementBuilder& b, Section* s) {
   const double balance = b.BalancesBeforePeriod[m.kind];
   if (!(balance > kTolerance)) return;
-  const int row = StartRow(m, b, true, s);
+  const int row = StartRow(m, true, s);
   PutText(row, 3, "之前合计");
   s->on_rent += balance;
   PutText(row, 4, ToText(s->on_rent));
-  PutText(row, 5, ToText(SettlementStartDate()));
+  PutText(row, 5, ToText(s->period.start));
 }
 
-// The current docket's row, when it moves the material.
-void WriteMovement(const Member& m, const StatementBuilder& b, DateTime date, Section* s) {
-  const Value field = ReadField(kDocketQuantities[m.kind].number);
-  const double q = ToNumber(field);
+// The docket's row, when it moves the material.
+void WriteMovement(const Member& m, const RunDocket& d, Section* s) {
+  const double q = d.quantity[m.kind];
   if (std::fabs(q) <= kTolerance) return;
-  const int row = StartRow(m, b, DocketIsOut(), s);
-  PutText(row, 3, ToText(field));
+  const int row = StartRow(m, d.out, s);
+  PutText(row, 3, QuantityText(d, m.kind));
   s->on_rent += q;
   PutText(row, 4, ToText(RoundNumber(s->on_rent, 2)));
-  PutText(row, 5, ToText(date));
+  PutText(row, 5, s->starts.Text(d.date));
 }
 
 void WriteRows(const Member& m, const StatementBuilder& b, Section* s) {
   WriteBroughtForward(m, b, s);
-  const int n = GetRecordCount();
-  for (int i = 1; i <= n; ++i) {
-    GoToRecord(i);
-    const DateTime date = ToDateTime(ReadField(kDocketDate.number));
-    if (InSettlementPeriod(date)) WriteMovement(m, b, date, s);
+  for (const RunDocket& d : b.Dockets) {
+    if (s->period.Holds(d.date)) WriteMovement(m, d, s);
   }
 }
 
-// Fills in the end, days and amount of row r (the section's last row when last); returns
-// the amount.
-double ChargeRow(const Member& m, const StatementBuilder& b, int r, bool last) {
-  const DateTime end = last ? GetDatePart(SettlementEndDate())
-                            : AddToDateTime(ToDateTime(CellText(r + 1, 5)), kDayUnit, -1);
-  PutText(r, 6, ToText(end));
-  const int days = DaysBetween(ToDateTime(CellText(r, 5)), ToDateTime(CellText(r, 6)));
+// Fills in the end, days and amount of row r (the section's last row when last), which
+// starts at `start` (the date its cell shows, read back); returns the amount. *next_start
+// is the start the next row's cell shows.
+double ChargeRow(const Member& m, const StatementBuilder& b, Section* s, int r, bool last,
+                 DateTime start, DateTime* next_start) {
+  if (!last) *next_start = s->starts.Read(CellText(r + 1, 5));
+  const DateTime end = last ? s->period.last_day : AddToDateTime(*next_start, kDayUnit, -1);
+  PutText(r, 6, s->ends.Text(end));
+  const int days = DaysBetween(start, s->ends.Read(CellText(r, 6)));
   PutCell(r, 7, days);
   const double amount =
       RoundNumber(ToNumber(CellText(r, 4)) * b.ContractRates.rent[m.kind] * days, 2);
@@ -92,10 +93,17 @@ double ChargeRow(const Member& m, const StatementBuilder& b, int r, bool last) {
 void AppendSection(const Member& m, StatementBuilder* b) {
   Section s;
   s.row = b->StatementRow;
+  s.period = ShownSettlementPeriod();
+  s.rent_text = ToText(b->ContractRates.rent[m.kind]);
   WriteRows(m, *b, &s);
   double amount = 0;
   if (s.n > 0) {
-    for (int j = 1; j <= s.n; ++j) amount += ChargeRow(m, *b, b->StatementRow + j, j == s.n);
+    DateTime start = s.starts.Read(CellText(b->StatementRow + 1, 5));
+    for (int j = 1; j <= s.n; ++j) {
+      DateTime next_start;
+      amount += ChargeRow(m, *b, &s, b->StatementRow + j, j == s.n, start, &next_start);
+      start = next_start;
+    }
     const int row = b->StatementRow + s.n + 1;
     PutCell(row, 9, amount);
     PutText(row, 0, m.subtotal_label);

@@ -1,12 +1,12 @@
 // One material's section of the deduction statement: the balance brought forward, a row per
 // docket of the period that moves the material, and the bold subtotal row.
 #include <cmath>
+#include <string>
 
 #include "common/dates.h"
-#include "common/record_fields.h"
-#include "common/table/table.h"
 #include "common/text.h"
 #include "settlement/deduction_statement.h"
+#include "settlement/run_dockets.h"
 #include "settlement/statement_grid.h"
 #include "settlement/statement_state.h"
 
@@ -31,13 +31,17 @@ struct Section {
   double on_rent = 0;  // quantity on rent after the last row
   double out_total = 0, in_total = 0;
   bool wrote = false;
+  SettlementPeriod period;  // as the window shows it
+  float rent = 0;
+  std::string rent_text;  // the rent as its cells show it
+  StatementDates dates;
 };
 
 // Writes the days, the amount and the rent of a row charged from `from` to the period's end.
-double ChargeRow(int row, double quantity, float rent, DateTime from) {
-  const int days = DaysToPeriodEnd(from);
+double ChargeRow(int row, double quantity, DateTime from, const Section& s) {
+  const int days = DaysBetween(from, s.period.last_day);
   PutCell(row, 7, days);
-  const double amount = quantity * rent * days;
+  const double amount = quantity * s.rent * days;
   PutCell(row, 8, RoundNumber(amount, 2));
   return amount;
 }
@@ -45,33 +49,30 @@ double ChargeRow(int row, double quantity, float rent, DateTime from) {
 void WriteBroughtForward(const Member& m, const StatementBuilder& b, Section* s) {
   const double balance = b.BalancesBeforePeriod[m.kind];
   if (!(balance > kTolerance)) return;
-  const float rent = b.ContractRates.rent[m.kind];
   const int row = ++s->row;
   PutText(row, 0, m.brought_label);
   PutText(row, 1, m.unit);
-  PutCell(row, 6, rent);
+  PutText(row, 6, s->rent_text);
   PutText(row, 2, "之前合计");
   PutText(row, 3, ToText(balance));
   PutCell(row, 9, RoundNumber(balance, 2));
-  s->amount += ChargeRow(row, balance, rent, SettlementStartDate());
+  s->amount += ChargeRow(row, balance, s->period.start, *s);
   s->on_rent = balance;
   s->wrote = true;
 }
 
-// The current docket's row, when it moves the material.
-void WriteMovement(const Member& m, const StatementBuilder& b, DateTime date, Section* s) {
-  const Value field = ReadField(kDocketQuantities[m.kind].number);
-  const double q = ToNumber(field);
+// The docket's row, when it moves the material.
+void WriteMovement(const Member& m, const RunDocket& d, Section* s) {
+  const double q = d.quantity[m.kind];
   if (std::fabs(q) <= kTolerance) return;
-  const float rent = b.ContractRates.rent[m.kind];
   const int row = ++s->row;
   PutText(row, 0, m.movement_label);
   PutText(row, 1, m.unit);
-  PutCell(row, 6, rent);
-  s->amount += ChargeRow(row, q, rent, date);
-  const bool out = DocketIsOut();
-  PutText(row, out ? 2 : 4, ToText(date));
-  PutText(row, out ? 3 : 5, ToText(field));
+  PutText(row, 6, s->rent_text);
+  s->amount += ChargeRow(row, q, d.date, *s);
+  const bool out = d.out;
+  PutText(row, out ? 2 : 4, s->dates.Text(d.date));
+  PutText(row, out ? 3 : 5, QuantityText(d, m.kind));
   (out ? s->out_total : s->in_total) += q;
   s->on_rent += q;
   PutCell(row, 9, RoundNumber(s->on_rent, 2));
@@ -95,12 +96,12 @@ void WriteSubtotal(const Member& m, const Section& s, StatementBuilder* b) {
 void AppendSection(const Member& m, StatementBuilder* b) {
   Section s;
   s.row = b->StatementRow;
+  s.period = ShownSettlementPeriod();
+  s.rent = b->ContractRates.rent[m.kind];
+  s.rent_text = ToText(s.rent);
   WriteBroughtForward(m, *b, &s);
-  const int n = GetRecordCount();
-  for (int i = 1; i <= n; ++i) {
-    GoToRecord(i);
-    const DateTime date = ToDateTime(ReadField(kDocketDate.number));
-    if (InSettlementPeriod(date)) WriteMovement(m, *b, date, &s);
+  for (const RunDocket& d : b->Dockets) {
+    if (s.period.Holds(d.date)) WriteMovement(m, d, &s);
   }
   if (s.wrote) WriteSubtotal(m, s, b);
 }

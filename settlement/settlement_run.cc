@@ -2,6 +2,8 @@
 // files, the chosen statement and the rows every statement ends with.
 #include "settlement/settlement_run.h"
 
+#include <utility>
+
 #include "common/files.h"
 #include "common/grid/grid_ops.h"
 #include "common/message_box.h"
@@ -10,6 +12,7 @@
 #include "common/text.h"
 #include "settlement/cumulative_statement.h"
 #include "settlement/deduction_statement.h"
+#include "settlement/run_dockets.h"
 #include "settlement/settlement_window.h"
 #include "settlement/statement_state.h"
 
@@ -37,9 +40,9 @@ void LoadContract(ContractRatesValue* rates, ByteSet* dockets) {
     rates->rent[m] = ToFloat(ReadField(kContractRents[m].number));
   rates->wash_price = ToNumber(ReadField(kContractWashPrice.number));
   rates->missing_screw_price = ToNumber(ReadField(kContractMissingScrewPrice.number));
-  const Value v = ReadField(kContractDockets.number);
-  const ByteSet* bytes = std::get_if<ByteSet>(&v);
-  *dockets = bytes != nullptr ? *bytes : ByteSet{};
+  Value v = ReadField(kContractDockets.number);
+  ByteSet* bytes = std::get_if<ByteSet>(&v);
+  *dockets = bytes != nullptr ? std::move(*bytes) : ByteSet{};
 }
 
 void RemoveWorkingFiles() {
@@ -101,10 +104,16 @@ void SettlementWindow_OnSettleClick() {
     RemoveWorkingFiles();
     return;
   }
-  ClearGrid(W::高级表格1);
-  SetGridRowCount(W::高级表格1, n * kRowsPerDocket + kSpareRows);
-  ComputeBalancesBeforePeriod(&statement);
-  BuildChosenStatement(&statement);
-  CompleteStatement(&statement);
+  {
+    // The statement's many cells reach the grid through one lookup; the window shows them
+    // when they are all written.
+    GridWriteBatch cells(W::高级表格1);
+    ClearGrid(W::高级表格1);
+    SetGridRowCount(W::高级表格1, n * kRowsPerDocket + kSpareRows);
+    statement.Dockets = ReadRunDockets(ShownSettlementPeriod());
+    ComputeBalancesBeforePeriod(&statement);
+    BuildChosenStatement(&statement);
+    CompleteStatement(&statement);
+  }
   RemoveWorkingFiles();
 }

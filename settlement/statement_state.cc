@@ -8,9 +8,11 @@ DateTime SettlementStartDate() { return ui::GetDate(SettlementWindow::日期框1
 
 DateTime SettlementEndDate() { return ui::GetDate(SettlementWindow::日期框2); }
 
-bool InSettlementPeriod(DateTime docket_date) {
-  return GetDatePart(SettlementStartDate()).days <= docket_date.days &&
-         docket_date.days <= GetDatePart(SettlementEndDate()).days;
+SettlementPeriod ShownSettlementPeriod() {
+  const DateTime start = SettlementStartDate();
+  return {start, GetDatePart(start), GetDatePart(SettlementEndDate())};
 }
+
+bool InSettlementPeriod(DateTime docket_date) { return ShownSettlementPeriod().Holds(docket_date); }
 
 std::string AmountText(double v) { return ToText(RoundNumber(v, 2)); }

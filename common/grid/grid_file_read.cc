@@ -140,11 +140,11 @@ bool ReadCell(ByteReader& in, int version, GridModel* g) {
   ok = ok && in.I32(&value) && in.I32(&picture) && picture >= 0 &&
        in.Bytes(static_cast<size_t>(picture), &bytes);
   if (!ok) return false;
-  GridCell& cell = g->MutableCell(r, c);
-  cell.text = std::move(text);
-  cell.value = value;
-  cell.picture.assign(bytes, bytes + picture);
-  g->Prune(r, c);
+  g->EditCell(r, c, [&](GridCell& cell) {
+    cell.text = std::move(text);
+    cell.value = value;
+    cell.picture.assign(bytes, bytes + picture);
+  });
   return true;
 }
 
@@ -171,10 +171,10 @@ bool ReadFont(ByteReader& in, GridModel* g) {
   int32_t r = 0, c = 0;
   GridFont font;
   if (!ReadCellKey(in, *g, &r, &c) || !ReadLogFont(in, &font)) return false;
-  GridCell& cell = g->MutableCell(r, c);
-  cell.has_font = true;
-  cell.font = std::move(font);
-  g->Prune(r, c);
+  g->EditCell(r, c, [&](GridCell& cell) {
+    cell.has_font = true;
+    cell.font = std::move(font);
+  });
   return true;
 }
 
@@ -182,14 +182,14 @@ bool ReadFont(ByteReader& in, GridModel* g) {
 bool ReadListRecord(ByteReader& in, int i, GridModel* g) {
   int32_t r = 0, c = 0, v = 0;
   if (!ReadCellKey(in, *g, &r, &c) || !in.I32(&v)) return false;
-  GridCell& cell = g->MutableCell(r, c);
-  int32_t* const fields[kListCount] = {nullptr,          nullptr,          &cell.format,
-                                       &cell.property_d, &cell.property_e, &cell.flag_f,
-                                       &cell.state};
-  if (i == 0) cell.colour_a = static_cast<uint32_t>(v);
-  if (i == 1) cell.colour_b = static_cast<uint32_t>(v);
-  if (i >= 2) *fields[i] = v;
-  g->Prune(r, c);
+  g->EditCell(r, c, [&](GridCell& cell) {
+    int32_t* const fields[kListCount] = {nullptr,          nullptr,          &cell.format,
+                                         &cell.property_d, &cell.property_e, &cell.flag_f,
+                                         &cell.state};
+    if (i == 0) cell.colour_a = static_cast<uint32_t>(v);
+    if (i == 1) cell.colour_b = static_cast<uint32_t>(v);
+    if (i >= 2) *fields[i] = v;
+  });
   return true;
 }
 

@@ -27,7 +27,7 @@ struct CellLists {
 bool IsColour(uint32_t c, uint32_t fallback) { return c <= 0xFFFFFF && c != fallback; }
 
 // The seven property values of a cell, with whether each is written.
-void CollectLists(const GridModel& g, int r, int c, const GridCell& cell, CellLists* out) {
+void CollectLists(const GridModel& g, int r, int c, const CellStyle& cell, CellLists* out) {
   const GridSettings& s = g.settings;
   const std::array<std::pair<bool, int32_t>, kListCount> props = {{
       {IsColour(cell.colour_a, s.default_colour_a), static_cast<int32_t>(cell.colour_a)},
@@ -46,10 +46,10 @@ void CollectLists(const GridModel& g, int r, int c, const GridCell& cell, CellLi
 CellLists Collect(const GridModel& g) {
   CellLists out;
   for (const GridModel::CellList::Entry entry : g.cells()) {
-    const GridCell& cell = entry.cell;
-    if (cell.CarriesContent()) out.content.push_back(entry);
-    if (cell.has_font && !(cell.font == g.default_font())) out.fonts.push_back(entry);
-    CollectLists(g, entry.row, entry.col, cell, &out);
+    const CellStyle& style = entry.style;
+    if (entry.CarriesContent()) out.content.push_back(entry);
+    if (style.has_font && !(style.font == g.default_font())) out.fonts.push_back(entry);
+    CollectLists(g, entry.row, entry.col, style, &out);
   }
   return out;
 }
@@ -111,8 +111,8 @@ void WriteMerges(ByteWriter& w, const GridModel& g) {
 
 void WriteCells(ByteWriter& w, const CellLists& lists) {
   for (const auto& entry : lists.content) {
-    const GridCell& cell = entry.cell;
-    std::string text = ToGbk(cell.text);
+    const CellStyle& cell = entry.style;
+    std::string text = ToGbk(entry.text);
     w.I32(entry.row);
     w.I32(entry.col);
     w.I32(static_cast<int64_t>(text.size()) + 1);
@@ -136,7 +136,7 @@ void WriteFonts(ByteWriter& w, const CellLists& lists) {
   for (const auto& entry : lists.fonts) {
     w.I32(entry.row);
     w.I32(entry.col);
-    WriteLogFont(w, entry.cell.font);
+    WriteLogFont(w, entry.style.font);
   }
 }
 

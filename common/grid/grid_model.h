@@ -3,19 +3,23 @@
 // widths, column kinds with their choice lists, merged ranges, the cells, the cursor and the
 // grid-wide and print settings.
 // The cells are kept row by row: one vector per row, holding the row's cells from column 0 up
-// to its last cell that is not blank. Every blank cell stored before that one is exactly a
-// fresh GridCell, and a cell without a font of its own holds the fresh font, so that two
-// grids showing the same cells store the same vectors. Finding a cell is two index steps; a
-// change of the row count adds or drops only the rows concerned.
+// to its last cell that is not blank. A cell keeps its text and the number of its style in the
+// grid's style table (cell_styles.h), where every style the cells have is kept once: a cell
+// takes a few bytes beyond its text, and a change of the style of many cells (a font set over
+// a range) makes each new style once. A style without a font of its own holds the fresh font.
+// Finding a cell is two index steps; a change of the row count adds or drops only the rows
+// concerned.
 // The grid operations (grid_ops.h), the user's actions (grid_user.cc), the save file
 // (grid_file.h) and the page layout (page_layout.h) all work on it.
 #include <array>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "common/grid/cell_styles.h"
 #include "common/grid/grid_types.h"
 #include "common/value.h"
 
@@ -38,22 +42,33 @@ struct GridSettings {
 
 class GridModel {
  public:
-  using CellKey = std::pair<int, int>;  // (row, column)
+  // A cell as the grid keeps it: its text and the number of its style.
+  struct StoredCell {
+    std::string text;
+    uint32_t style = 0;
+    bool IsBlank() const { return style == 0 && text.empty(); }
+  };
   // A row's cells from column 0 to its last cell that is not blank.
-  using RowCells = std::vector<GridCell>;
+  using RowCells = std::vector<StoredCell>;
 
   // The cells that are not blank, in row and column order.
   class CellList {
    public:
     struct Entry {
       int row, col;
-      const GridCell& cell;
+      const std::string& text;
+      const CellStyle& style;
+      // True when the save file keeps a cell record for it.
+      bool CarriesContent() const {
+        return !text.empty() || style.value != 0 || !style.picture.empty();
+      }
     };
     class Iterator {
      public:
-      Iterator(const std::vector<RowCells>* rows, size_t r) : rows_(rows), r_(r) { Skip(); }
+      Iterator(const GridModel* g, size_t r) : g_(g), r_(r) { Skip(); }
       Entry operator*() const {
-        return {static_cast<int>(r_), static_cast<int>(c_), (*rows_)[r_][c_]};
+        const StoredCell& cell = g_->store_[r_][c_];
+        return {static_cast<int>(r_), static_cast<int>(c_), cell.text, g_->styles_[cell.style]};
       }
       Iterator& operator++() {
         ++c_;
@@ -64,22 +79,24 @@ class GridModel {
 
      private:
       void Skip();
-      const std::vector<RowCells>* rows_;
+      const GridModel* g_;
       size_t r_, c_ = 0;
     };
-    explicit CellList(const std::vector<RowCells>& rows) : rows_(rows) {}
-    Iterator begin() const { return Iterator(&rows_, 0); }
-    Iterator end() const { return Iterator(&rows_, rows_.size()); }
+    explicit CellList(const GridModel& g) : g_(g) {}
+    Iterator begin() const { return Iterator(&g_, 0); }
+    Iterator end() const { return Iterator(&g_, g_.store_.size()); }
     size_t size() const;
     bool empty() const { return !(begin() != end()); }
 
    private:
-    const std::vector<RowCells>& rows_;
+    const GridModel& g_;
   };
 
   GridModel() = default;
   GridModel(int rows, int cols, GridFont default_font);
-  friend bool operator==(const GridModel&, const GridModel&) = default;
+  // Equal when everything shows and is kept alike, cell by cell (however the styles are
+  // numbered).
+  friend bool operator==(const GridModel& a, const GridModel& b);
 
   // ---- size ----
   int rows() const { return rows_; }
@@ -93,7 +110,12 @@ class GridModel {
   bool SetFixedRows(int n);
   bool SetFixedColumns(int n);
   bool Inside(int r, int c) const { return r >= 0 && c >= 0 && r < rows_ && c < cols_; }
-  int RowHeight(int r) const { return r >= 0 && r < rows_ ? heights_[r] : 0; }
+  // The rows from this one on have the default height.
+  int sized_rows() const { return static_cast<int>(heights_.size()); }
+  int RowHeight(int r) const {
+    if (r < 0 || r >= rows_) return 0;
+    return r < static_cast<int>(heights_.size()) ? heights_[r] : kDefaultRowHeight;
+  }
   int ColumnWidth(int c) const { return c >= 0 && c < cols_ ? widths_[c] : 0; }
   // The width column c takes when it is made or cleared: as declared with the grid unit,
   // else the grid's default.
@@ -106,16 +128,18 @@ class GridModel {
   const GridFont& default_font() const { return default_font_; }
 
   // ---- cells ----
-  // The stored cell, or nullptr when the cell is blank (or outside).
-  const GridCell* Cell(int r, int c) const;
+  // The cell as a whole (a copy), or nothing when the cell is blank (or outside).
+  std::optional<GridCell> Cell(int r, int c) const;
   std::string CellText(int r, int c) const;
   // The cell's text, or an empty text ("" outside the grid); no copy.
   const std::string& TextAt(int r, int c) const;
-  // The cell for writing (created blank); the cell must be inside the grid.
-  GridCell& MutableCell(int r, int c);
-  // Forgets the cell when it has become blank.
-  void Prune(int r, int c);
-  CellList cells() const { return CellList(store_); }
+  // The cell's style, the fresh style for a blank cell (or outside); no copy.
+  const CellStyle& StyleAt(int r, int c) const;
+  // Changes the cell (which must be inside the grid) as a whole; a cell left blank is
+  // forgotten.
+  template <class F>
+  void EditCell(int r, int c, F edit);
+  CellList cells() const { return CellList(*this); }
   // The program's write of a cell text; false outside the grid.
   bool SetText(int r, int c, const std::string& text);
   bool SetText(int r, int c, std::string&& text);
@@ -208,13 +232,21 @@ class GridModel {
  private:
   template <class F>
   bool ForRange(CellRange range, F change);
+  // The stored cell, or nullptr when none is kept (a blank cell, or outside the grid).
+  const StoredCell* Stored(int r, int c) const;
+  // The row's cells for writing, kept from now on; the row must be inside the grid.
+  RowCells& RowToWrite(int r);
   // Makes the row hold `size` cells (room for them all made once).
   void GrowRow(RowCells& row, int size) const;
   // Drops the blank cells at the end of the row.
   static void TrimRow(RowCells& row);
-  // A font equal to the default font is no font of the cell's own; without one the cell holds
+  // A font equal to the default font is no font of the cell's own; without one the style holds
   // the fresh font.
-  void NormaliseFont(GridCell& cell) const;
+  void NormaliseFont(CellStyle& style) const;
+  // The number of the style, the font made normal first.
+  uint32_t StyleNumber(CellStyle style);
+  // Stores the cell (inside the grid) as a whole, forgetting it when blank.
+  void StoreCell(int r, int c, GridCell cell);
   void ShiftRows(int from, int by);
   void ShiftColumns(int from, int by);
   void FitMerges();
@@ -222,23 +254,46 @@ class GridModel {
 
   int rows_ = 0, cols_ = 0;
   int fixed_rows_ = 1, fixed_cols_ = 1;
-  std::vector<int> heights_, widths_;
+  std::vector<int> heights_;  // rows past the last of them have the default height
+  std::vector<int> widths_;
   std::vector<int> declared_widths_;
   GridFont default_font_;
-  std::vector<RowCells> store_;  // one per row
+  std::vector<RowCells> store_;  // one per row up to the last row kept; the rows past it are blank
+  CellStyles styles_;
   std::vector<GridMerge> merges_;
   std::map<int, ColumnKind> kinds_;
   int cursor_row_ = -1, cursor_col_ = -1;
 };
 
-// Applies change to every cell of the (clamped) range; cells left blank are forgotten.
+template <class F>
+void GridModel::EditCell(int r, int c, F edit) {
+  GridCell cell;
+  static_cast<CellStyle&>(cell) = StyleAt(r, c);
+  cell.text = TextAt(r, c);
+  edit(cell);
+  StoreCell(r, c, std::move(cell));
+}
+
+// Applies change to the style of every cell of the (clamped) range; cells left blank are
+// forgotten. Each style met is changed once: the cells that had it all take the new one.
 template <class F>
 bool GridModel::ForRange(CellRange range, F change) {
   if (!Clamp(&range)) return false;
+  constexpr uint32_t kNotYet = UINT32_MAX;
+  std::vector<uint32_t> changed;  // style number before -> after
   for (int r = range.row1; r <= range.row2; ++r) {
-    RowCells& row = store_[r];
+    RowCells& row = RowToWrite(r);
     if (static_cast<int>(row.size()) <= range.col2) GrowRow(row, range.col2 + 1);
-    for (int c = range.col1; c <= range.col2; ++c) change(row[c]);
+    for (int c = range.col1; c <= range.col2; ++c) {
+      uint32_t& style = row[c].style;
+      if (style >= changed.size()) changed.resize(style + 1, kNotYet);
+      if (changed[style] == kNotYet) {
+        CellStyle s = styles_[style];
+        change(s);
+        changed[style] = StyleNumber(std::move(s));
+      }
+      style = changed[style];
+    }
     TrimRow(row);
   }
   return true;

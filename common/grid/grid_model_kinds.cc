@@ -58,8 +58,7 @@ void GridModel::ClearChoiceLists() {
 
 bool GridModel::CellWritable(int r, int c) const {
   if (!settings.editable || !Inside(r, c) || r < fixed_rows_ || c < fixed_cols_) return false;
-  const GridCell* cell = Cell(r, c);
-  return !cell || !(cell->state & kCellReadOnly);
+  return !(StyleAt(r, c).state & kCellReadOnly);
 }
 
 bool GridModel::UserEditAllowed(int r, int c, const std::string& text) const {

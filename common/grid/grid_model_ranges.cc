@@ -20,72 +20,70 @@ bool GridModel::Clamp(CellRange* range) const {
 }
 
 namespace {
-// The cell's own font, made from the default font on first change.
-GridFont& OwnFont(GridCell& cell, const GridFont& default_font) {
-  if (!cell.has_font) cell.font = default_font;
-  cell.has_font = true;
-  return cell.font;
+// The style's own font, made from the default font on first change.
+GridFont& OwnFont(CellStyle& style, const GridFont& default_font) {
+  if (!style.has_font) style.font = default_font;
+  style.has_font = true;
+  return style.font;
 }
 }  // namespace
 
 bool GridModel::SetFontFace(CellRange range, const std::string& face) {
-  return ForRange(range, [&](GridCell& cell) {
-    OwnFont(cell, default_font_).face = face;
-    NormaliseFont(cell);
-  });
+  return ForRange(range, [&](CellStyle& style) { OwnFont(style, default_font_).face = face; });
 }
 
 bool GridModel::SetFontSize(CellRange range, int height) {
   if (height <= 0) return false;
-  return ForRange(range, [&](GridCell& cell) {
-    OwnFont(cell, default_font_).height = height;
-    NormaliseFont(cell);
-  });
+  return ForRange(range, [&](CellStyle& style) { OwnFont(style, default_font_).height = height; });
 }
 
 bool GridModel::SetFontFaceAndSize(CellRange range, const std::string& face, int height) {
   if (height <= 0) return false;
-  return ForRange(range, [&](GridCell& cell) {
-    GridFont& f = OwnFont(cell, default_font_);
+  return ForRange(range, [&](CellStyle& style) {
+    GridFont& f = OwnFont(style, default_font_);
     f.face = face;
     f.height = height;
-    NormaliseFont(cell);
   });
 }
 
 bool GridModel::SetFontStyle(CellRange range, int style) {
   if (style < 0 || style > 4) return false;
-  return ForRange(range, [&](GridCell& cell) {
-    GridFont& f = OwnFont(cell, default_font_);
+  return ForRange(range, [&](CellStyle& s) {
+    GridFont& f = OwnFont(s, default_font_);
     f.weight = (style == 1 || style == 3) ? 700 : 400;
     f.italic = style == 2 || style == 3;
     f.underline = style == 4;
-    NormaliseFont(cell);
   });
 }
 
 bool GridModel::SetAlignment(CellRange range, int alignment) {
   if (alignment < 1 || alignment > 3) return false;
-  return ForRange(range, [&](GridCell& cell) {
-    cell.format = (cell.format & ~kTextAlignMask) | (alignment - 1);
+  return ForRange(range, [&](CellStyle& style) {
+    style.format = (style.format & ~kTextAlignMask) | (alignment - 1);
   });
 }
 
 bool GridModel::SetReadOnly(CellRange range, bool on) {
-  return ForRange(range, [&](GridCell& cell) {
-    cell.state = on ? (cell.state | kCellReadOnly) : (cell.state & ~kCellReadOnly);
+  return ForRange(range, [&](CellStyle& style) {
+    style.state = on ? (style.state | kCellReadOnly) : (style.state & ~kCellReadOnly);
   });
 }
 
 bool GridModel::SetBackground(CellRange range, uint32_t colour) {
-  return ForRange(range, [&](GridCell& cell) { cell.colour_a = colour; });
+  return ForRange(range, [&](CellStyle& style) { style.colour_a = colour; });
 }
 
 bool GridModel::ClearCells(CellRange range) {
-  return ForRange(range, [](GridCell& cell) {
-    const int32_t format = cell.format;  // the cell's alignment stays for the next text
-    cell = GridCell{};
-    cell.format = format;
+  if (!Clamp(&range)) return false;
+  for (int r = range.row1; r <= std::min(range.row2, static_cast<int>(store_.size()) - 1); ++r) {
+    RowCells& row = store_[r];
+    const int end = std::min(range.col2 + 1, static_cast<int>(row.size()));
+    for (int c = range.col1; c < end; ++c) row[c].text.clear();
+  }
+  return ForRange(range, [](CellStyle& style) {
+    const int32_t format = style.format;  // the cell's alignment stays for the next text
+    style = CellStyle{};
+    style.format = format;
   });
 }
 

@@ -4,7 +4,8 @@
 #include "common/grid/grid_model.h"
 
 void GridModel::Clear() {
-  for (RowCells& row : store_) RowCells().swap(row);
+  for (RowCells& row : store_) row.clear();  // the room stays for the cells written next
+  styles_.Reset();
   merges_.clear();
   kinds_.clear();
   settings.keep_with_next.clear();
@@ -12,7 +13,8 @@ void GridModel::Clear() {
 }
 
 void GridModel::ResetContent() {
-  for (RowCells& row : store_) RowCells().swap(row);
+  store_.clear();
+  styles_.Reset();
   merges_.clear();
   kinds_.clear();
   settings.keep_with_next.clear();
@@ -49,12 +51,16 @@ int ShiftedCursor(int index, int pos, int by) {
 }  // namespace
 
 void GridModel::ShiftRows(int from, int by) {
-  if (by > 0) store_.insert(store_.begin() + from, RowCells());
-  if (by < 0) store_.erase(store_.begin() + from);
+  if (from < static_cast<int>(store_.size())) {
+    if (by > 0) store_.insert(store_.begin() + from, RowCells());
+    if (by < 0) store_.erase(store_.begin() + from);
+  }
   for (GridMerge& m : merges_) ShiftSpan(m.range.row1, m.range.row2, m.anchor_row, from, by);
   cursor_row_ = ShiftedCursor(cursor_row_, from, by);
-  if (by > 0) heights_.insert(heights_.begin() + from, kDefaultRowHeight);
-  if (by < 0) heights_.erase(heights_.begin() + from);
+  if (from < static_cast<int>(heights_.size())) {
+    if (by > 0) heights_.insert(heights_.begin() + from, kDefaultRowHeight);
+    if (by < 0) heights_.erase(heights_.begin() + from);
+  }
   rows_ += by;
   FitMerges();
   if (cursor_row_ >= rows_) ClearCursor();
@@ -63,7 +69,7 @@ void GridModel::ShiftRows(int from, int by) {
 void GridModel::ShiftColumns(int from, int by) {
   for (RowCells& row : store_) {
     if (from >= static_cast<int>(row.size())) continue;
-    if (by > 0) row.insert(row.begin() + from, GridCell());
+    if (by > 0) row.insert(row.begin() + from, StoredCell());
     if (by < 0) row.erase(row.begin() + from);
     TrimRow(row);
   }

@@ -14,6 +14,22 @@ CellRange Range(int row1, int col1, int row2, int col2) {
 
 }  // namespace
 
+GridWriteBatch::GridWriteBatch(ui::GridRef g) {
+  if (grid_internal::g_batch.unit) return;
+  ui::Unit* u = ui::FindUnit(g);
+  if (!u || !u->grid) return;
+  grid_internal::g_batch = {g, u, false};
+  opened_ = true;
+}
+
+GridWriteBatch::~GridWriteBatch() {
+  if (!opened_) return;
+  const grid_internal::Batch batch = grid_internal::g_batch;
+  grid_internal::g_batch = {};
+  // The unit found again: a window gone meanwhile is told nothing.
+  if (batch.changed && ui::FindUnit(batch.ref) == batch.unit) ui::GridTouched(*batch.unit);
+}
+
 int GetGridCursorRow(ui::GridRef g) {
   return Read(g, -1, [](const GridModel& m) { return m.cursor_row(); });
 }
@@ -34,9 +50,12 @@ bool SetGridCellText(ui::GridRef g, int row, int col, std::string text) {
   return Change(g, [&](GridModel& m) { return m.SetText(row, col, std::move(text)); });
 }
 
-std::string GetGridCellData(ui::GridRef g, int row, int col) {
+std::string GetGridCellData(ui::GridRef g, int row, int col) { return GridCellText(g, row, col); }
+
+const std::string& GridCellText(ui::GridRef g, int row, int col) {
+  static const std::string kNoText;
   const GridModel* m = grid_internal::Model(g);
-  return m ? m->TextAt(row, col) : std::string();
+  return m ? m->TextAt(row, col) : kNoText;
 }
 
 bool SetGridFontName(ui::GridRef g, int row1, int col1, int row2, int col2,

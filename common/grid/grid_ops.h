@@ -9,6 +9,21 @@
 #include "common/ui/ui.h"
 #include "common/value.h"
 
+// While it lasts, the grid operations on its grid find the grid once, and the realisation
+// hears of their changes once, when it ends: for a handler that writes thousands of cells.
+// The grid's window must stay open while it lasts (it lives inside one handler). A batch
+// opened while another lasts does nothing.
+class GridWriteBatch {
+ public:
+  explicit GridWriteBatch(ui::GridRef g);
+  ~GridWriteBatch();
+  GridWriteBatch(const GridWriteBatch&) = delete;
+  GridWriteBatch& operator=(const GridWriteBatch&) = delete;
+
+ private:
+  bool opened_ = false;
+};
+
 // The cursor cell's row or column; -1 when there is none.
 int GetGridCursorRow(ui::GridRef g);
 int GetGridCursorColumn(ui::GridRef g);
@@ -24,6 +39,9 @@ bool SetGridCellData(ui::GridRef g, int row, int col, GridCellDataKind kind, con
 bool SetGridCellText(ui::GridRef g, int row, int col, std::string text);
 // The cell's text ("" outside the grid).
 std::string GetGridCellData(ui::GridRef g, int row, int col);
+// The cell's text as the grid holds it, without a copy: valid until the cell is written (""
+// outside the grid, or when the grid's window is not open).
+const std::string& GridCellText(ui::GridRef g, int row, int col);
 bool SetGridFontName(ui::GridRef g, int row1, int col1, int row2, int col2,
                      const std::string& face);
 bool SetGridFontSize(ui::GridRef g, int row1, int col1, int row2, int col2, int height);

@@ -59,9 +59,9 @@ struct ColumnKind {
   friend bool operator==(const ColumnKind&, const ColumnKind&) = default;
 };
 
-// One cell; a cell that is all defaults is not stored.
-struct GridCell {
-  std::string text;
+// Everything a cell holds besides its text. Cells share their style: the grid keeps each
+// style once and its cells refer to it.
+struct CellStyle {
   ByteSet picture;
   GridFont font;
   int32_t value = 0;
@@ -73,14 +73,22 @@ struct GridCell {
   int32_t flag_f = 0;
   int32_t state = 0;
   bool has_font = false;  // false: the grid's default font
-  friend bool operator==(const GridCell&, const GridCell&) = default;
-  // True when nothing differs from a fresh cell (== GridCell{}, the cheap fields first).
-  bool IsBlank() const {
+  friend bool operator==(const CellStyle&, const CellStyle&) = default;
+  // True when nothing differs from a fresh style (== CellStyle{}, the cheap fields first).
+  bool IsFresh() const {
     static const GridFont kFreshFont;
-    return text.empty() && !has_font && value == 0 && state == 0 && format == kDefaultTextFormat &&
+    return !has_font && value == 0 && state == 0 && format == kDefaultTextFormat &&
            colour_a == kNoColour && colour_b == kNoColour && property_d == kDefaultPropertyD &&
            property_e == kDefaultPropertyE && flag_f == 0 && picture.empty() && font == kFreshFont;
   }
+};
+
+// One cell as a whole: its text and its style; a cell that is all defaults is not stored.
+struct GridCell : CellStyle {
+  std::string text;
+  friend bool operator==(const GridCell&, const GridCell&) = default;
+  // True when nothing differs from a fresh cell (== GridCell{}).
+  bool IsBlank() const { return text.empty() && IsFresh(); }
   // True when the save file keeps a cell record for it.
   bool CarriesContent() const { return !text.empty() || value != 0 || !picture.empty(); }
 };

@@ -47,21 +47,20 @@ PageItem TextItem(const PageContext& p, PageRect rect, std::string text, GridFon
 // Draws one cell (or merged area) over rect: its fill, its text and its frame.
 void DrawCell(const PageContext& p, int r, int c, PageRect rect, Page* page) {
   const GridModel& g = p.g;
-  const GridCell* cell = g.Cell(r, c);
-  GridCell blank;
-  const GridCell& v = cell ? *cell : blank;
+  const CellStyle& v = g.StyleAt(r, c);
+  const std::string& text = g.TextAt(r, c);
   bool fixed = r < g.fixed_rows() || c < g.fixed_cols();
   if (v.colour_a <= 0xFFFFFF || fixed) {
     uint32_t fill = v.colour_a <= 0xFFFFFF ? v.colour_a : g.settings.back_colour;
     page->items.push_back(Item(PageItem::Type::kFill, rect, fill));
   }
-  if (!v.text.empty()) {
+  if (!text.empty()) {
     GridFont font = v.has_font ? v.font : g.default_font();
     font.height = page_internal::PageFontHeight(font, p.f.scale);
     PageRect inner{rect.left + kTextInset, rect.top, std::max(0, rect.width - 2 * kTextInset),
                    rect.height};
     uint32_t colour = v.colour_b <= 0xFFFFFF ? v.colour_b : g.settings.default_colour_b;
-    page->items.push_back(TextItem(p, inner, v.text, font, v.format, colour));
+    page->items.push_back(TextItem(p, inner, text, font, v.format, colour));
   }
   page->items.push_back(Item(PageItem::Type::kFrame, rect, 0));
 }

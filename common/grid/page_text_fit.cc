@@ -232,10 +232,12 @@ std::vector<int> PageColumns(const GridModel& g, const Frame& f, const std::vect
         }
         anchor_row = m->anchor_row;
       }
-      const GridCell* cell = g.Cell(anchor_row, m ? m->anchor_col : c);
-      if (!cell || cell->text.empty()) continue;
-      const GridFont& font = cell->has_font ? cell->font : g.default_font();
-      AddNeed(cell->text, font, PageFontHeight(font, f.scale), static_cast<int>(widths[c]), height,
+      const int anchor_col = m ? m->anchor_col : c;
+      const std::string& text = g.TextAt(anchor_row, anchor_col);
+      if (text.empty()) continue;
+      const CellStyle& style = g.StyleAt(anchor_row, anchor_col);
+      const GridFont& font = style.has_font ? style.font : g.default_font();
+      AddNeed(text, font, PageFontHeight(font, f.scale), static_cast<int>(widths[c]), height,
               measure, &needs[c]);
     }
   }

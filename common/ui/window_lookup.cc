@@ -1,5 +1,6 @@
 // Finding windows and units, and which of them take the user's input.
 #include <cstdint>
+#include <cstring>
 
 #include "common/ui/framework_state.h"
 
@@ -28,10 +29,7 @@ namespace {
 // True when the text equals the zero-terminated name; reads no further into the name than
 // its terminator or the first byte that differs.
 bool SameName(const std::string& text, const char* name) {
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (name[i] != text[i]) return false;
-  }
-  return name[text.size()] == '\0';
+  return std::strncmp(name, text.c_str(), text.size() + 1) == 0;
 }
 }  // namespace
 

@@ -1,5 +1,6 @@
 #include <langinfo.h>
 #include <locale.h>
+#include <malloc.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -60,9 +61,15 @@ void GiveStartedProgramsUtf8FileNames() {
   setenv(all && *all ? "LC_ALL" : "LC_CTYPE", "C.UTF-8", 1);
 }
 
+void KeepFreedMemory() {
+  mallopt(M_MMAP_THRESHOLD, 32 << 20);
+  mallopt(M_TRIM_THRESHOLD, 64 << 20);
+}
+
 QApplication* StartApplication(int& argc, char** argv) {
   auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
   if (!app) {
+    KeepFreedMemory();
     GiveStartedProgramsUtf8FileNames();
     app = new QApplication(argc, argv);
   }

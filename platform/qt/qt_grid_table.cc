@@ -58,18 +58,21 @@ int GridTable::columnCount(const QModelIndex& parent) const { return parent.isVa
 
 namespace {
 
+// The most fits a grid keeps; past it they are all forgotten and found again as needed.
+constexpr size_t kFitsKept = 20000;
+
 bool IsHeading(const GridModel& m, int r, int c) {
   return r < m.fixed_rows() || c < m.fixed_cols();
 }
 
-QVariant Background(const GridModel& m, const GridCell* cell, int r, int c) {
-  if (cell && cell->colour_a <= 0xFFFFFF) return FromColorRef(cell->colour_a);
+QVariant Background(const GridModel& m, const CellStyle& cell, int r, int c) {
+  if (cell.colour_a <= 0xFFFFFF) return FromColorRef(cell.colour_a);
   if (IsHeading(m, r, c)) return FromColorRef(m.settings.back_colour);
   return FromColorRef(m.settings.default_colour_a);
 }
 
-QVariant Foreground(const GridModel& m, const GridCell* cell) {
-  if (cell && cell->colour_b <= 0xFFFFFF) return FromColorRef(cell->colour_b);
+QVariant Foreground(const GridModel& m, const CellStyle& cell) {
+  if (cell.colour_b <= 0xFFFFFF) return FromColorRef(cell.colour_b);
   return FromColorRef(m.settings.default_colour_b);
 }
 
@@ -85,9 +88,9 @@ QSize CellRoom(const GridModel& m, int r, int c) {
 }
 
 // The room of one line: a wrapping cell only bounds its height.
-QSize TextRoom(const GridModel& m, const GridCell* cell, int r, int c) {
+QSize TextRoom(const GridModel& m, const CellStyle& cell, int r, int c) {
   const QSize room = CellRoom(m, r, c);
-  const bool wraps = cell && (cell->format & 0x10) && !(cell->format & 0x20);
+  const bool wraps = (cell.format & 0x10) && !(cell.format & 0x20);
   return wraps ? QSize(0, room.height()) : room;
 }
 
@@ -99,22 +102,47 @@ QSize TextRoom(const GridModel& m, const GridCell* cell, int r, int c) {
 // does not show whole then takes a smaller font still, down to a legible size, on one line
 // or wrapped over the lines of its row (headings such as 工字钢租金（天）); *whole tells whether
 // it shows whole (a text that does not is elided).
-QFont GridTable::FittedFont(const GridModel& m, const GridCell* cell, int r, int c,
+QFont GridTable::FittedFont(const GridModel& m, const CellStyle& cell, int r, int c,
                             bool* whole) const {
-  const GridFont& font = cell && cell->has_font ? cell->font : m.default_font();
+  const GridFont& font = cell.has_font ? cell.font : m.default_font();
   const QFont& made = FontOf(font, 0);
   // The made font at the pixel size of f (which differs from it in nothing else).
-  auto sized = [&](const QFont& f) -> const QFont& {
-    return f.pixelSize() == made.pixelSize() ? made : FontOf(font, f.pixelSize());
+  auto sized = [&](int pixels) -> const QFont& {
+    return pixels == made.pixelSize() ? made : FontOf(font, pixels);
   };
   const int smallest = std::max(1, std::abs(m.default_font().height));
-  const QString text = Q(m.TextAt(r, c));
-  const QFont& fitted = sized(FitFont(made, text, TextRoom(m, cell, r, c), smallest));
-  bool shown_whole = true;
-  const QFont best =
-      FitWhole(fitted, text, CellRoom(m, r, c), SmallestWholePixels(smallest), &shown_whole);
-  if (whole) *whole = shown_whole;
-  return sized(best);
+  const QSize text_room = TextRoom(m, cell, r, c), cell_room = CellRoom(m, r, c);
+  FitKey key{FontKey{font.face, font.height, font.weight, font.italic, font.underline, 0},
+             smallest,
+             m.TextAt(r, c),
+             text_room.width(),
+             text_room.height(),
+             cell_room.width(),
+             cell_room.height()};
+  auto found = fits_.find(key);
+  if (found == fits_.end()) {
+    const QString text = Q(m.TextAt(r, c));
+    const QFont& fitted = sized(FitFont(made, text, text_room, smallest).pixelSize());
+    Fit fit;
+    fit.pixels =
+        FitWhole(fitted, text, cell_room, SmallestWholePixels(smallest), &fit.whole).pixelSize();
+    if (fits_.size() >= kFitsKept) fits_.clear();
+    found = fits_.emplace(std::move(key), fit).first;
+  }
+  if (whole) *whole = found->second.whole;
+  return sized(found->second.pixels);
+}
+
+size_t GridTable::FitKeyHash::operator()(const FitKey& k) const {
+  const FontKey& f = std::get<0>(k);
+  size_t h = std::hash<std::string>()(std::get<2>(k));
+  for (size_t v : {std::hash<std::string>()(std::get<0>(f)), size_t(std::get<1>(f)),
+                   size_t(std::get<2>(f)), size_t(std::get<3>(f)), size_t(std::get<4>(f)),
+                   size_t(std::get<1>(k)), size_t(std::get<3>(k)), size_t(std::get<4>(k)),
+                   size_t(std::get<5>(k)), size_t(std::get<6>(k))}) {
+    h ^= v + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2);
+  }
+  return h;
 }
 
 // Fonts are made once per cell font and size: a font used before keeps what Qt found for it
@@ -129,7 +157,7 @@ const QFont& GridTable::FontOf(const GridFont& font, int pixel_size) const {
 }
 
 // The cell's whole text, when it does not show whole (as a tooltip); nothing else.
-QVariant GridTable::ElidedText(const GridModel& m, const GridCell* cell, int r, int c) const {
+QVariant GridTable::ElidedText(const GridModel& m, const CellStyle& cell, int r, int c) const {
   bool whole = true;
   FittedFont(m, cell, r, c, &whole);
   return whole ? QVariant() : QVariant(Q(m.TextAt(r, c)));
@@ -140,7 +168,7 @@ QVariant GridTable::data(const QModelIndex& index, int role) const {
   const GridModel* m = grid();
   const int r = index.row(), c = index.column();
   if (!m || !m->Inside(r, c)) return {};
-  const GridCell* cell = m->Cell(r, c);
+  const CellStyle& cell = m->StyleAt(r, c);
   switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
@@ -148,7 +176,7 @@ QVariant GridTable::data(const QModelIndex& index, int role) const {
     case Qt::FontRole:
       return FittedFont(*m, cell, r, c);
     case Qt::TextAlignmentRole:
-      return static_cast<int>(AlignmentOf(cell ? cell->format : kDefaultTextFormat));
+      return static_cast<int>(AlignmentOf(cell.format));
     case Qt::BackgroundRole:
       return Background(*m, cell, r, c);
     case Qt::ForegroundRole:

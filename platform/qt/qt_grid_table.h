@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 #include <tuple>
+#include <unordered_map>
 
 #include "common/grid/grid_model.h"
 #include "common/ui/ui.h"
@@ -46,14 +47,25 @@ class GridTable : public QAbstractTableModel {
   const GridModel* grid() const { return unit_.grid.get(); }
 
  private:
-  QFont FittedFont(const GridModel& m, const GridCell* cell, int r, int c,
+  QFont FittedFont(const GridModel& m, const CellStyle& cell, int r, int c,
                    bool* whole = nullptr) const;
-  QVariant ElidedText(const GridModel& m, const GridCell* cell, int r, int c) const;
+  QVariant ElidedText(const GridModel& m, const CellStyle& cell, int r, int c) const;
   // The Qt font of the cell font (at pixel_size, when not 0), made once.
   const QFont& FontOf(const GridFont& font, int pixel_size) const;
 
   using FontKey = std::tuple<std::string, int, int, bool, bool, int>;
   mutable std::map<FontKey, QFont> fonts_;
+  // What FittedFont found for a text in a font and a room: the pixel size and whether the
+  // text shows whole (a grid repaints the same texts in the same rooms over and over).
+  struct Fit {
+    int pixels = 0;
+    bool whole = true;
+  };
+  using FitKey = std::tuple<FontKey, int, std::string, int, int, int, int>;
+  struct FitKeyHash {
+    size_t operator()(const FitKey& k) const;
+  };
+  mutable std::unordered_map<FitKey, Fit, FitKeyHash> fits_;
   WindowView* view_;
   ui::Unit& unit_;
   int rows_ = 0, cols_ = 0;  // the size the view knows

@@ -45,6 +45,21 @@ void GridView::FreezeRows(int count, int height) {
   updateGeometries();
 }
 
+void GridView::ResizeSections(const std::function<void()>& resize) {
+  const bool rows = verticalHeader()->blockSignals(true);
+  const bool columns = horizontalHeader()->blockSignals(true);
+  resize();
+  verticalHeader()->blockSignals(rows);
+  horizontalHeader()->blockSignals(columns);
+  updateGeometries();
+  viewport()->update();
+}
+
+void GridView::LayOutNow() {
+  executeDelayedItemsLayout();
+  if (frozen_) frozen_->executeDelayedItemsLayout();
+}
+
 void GridView::FocusRow(int row) {
   if (!frozen_ || row < 0) return;
   if (row < frozen_rows_ && hasFocus()) frozen_->setFocus();

@@ -47,8 +47,10 @@ GridView* TableOf(const ui::Unit& u) {
 }
 
 // Column widths and the merged cells that start above row `below`.
-void ApplyColumnsAndSpans(QTableView* table, const GridModel& m, int below) {
-  for (int c = 0; c < m.cols(); ++c) table->setColumnWidth(c, m.ColumnWidth(c));
+void ApplyColumnsAndSpans(GridView* table, const GridModel& m, int below) {
+  table->ResizeSections([&] {
+    for (int c = 0; c < m.cols(); ++c) table->setColumnWidth(c, m.ColumnWidth(c));
+  });
   table->clearSpans();
   for (const GridMerge& merge : m.merges()) {
     const CellRange& r = merge.range;
@@ -61,21 +63,32 @@ void ApplyColumnsAndSpans(QTableView* table, const GridModel& m, int below) {
 void ApplyLayout(GridView* table, const GridModel& m) {
   const int fixed = std::clamp(m.fixed_rows(), 0, m.rows());
   int fixed_height = 0;
-  // New rows come at the grid's row height; only rows that differ are resized or hidden.
+  // New rows come at the grid's row height; only rows that differ are resized or hidden, and
+  // only rows before the last one of another height or hidden (in the model or in the view)
+  // can differ.
   if (table->verticalHeader()->defaultSectionSize() != kDefaultRowHeight)
     table->verticalHeader()->setDefaultSectionSize(kDefaultRowHeight);
-  for (int r = 0; r < m.rows(); ++r) {
-    if (table->rowHeight(r) != m.RowHeight(r)) table->setRowHeight(r, m.RowHeight(r));
-    if (table->isRowHidden(r) != (r < fixed)) table->setRowHidden(r, r < fixed);
-  }
+  const int rows = std::min(m.rows(), std::max({table->shaped_rows(), m.sized_rows(), fixed}));
+  int shaped = 0;
+  table->ResizeSections([&] {
+    for (int r = 0; r < rows; ++r) {
+      if (table->rowHeight(r) != m.RowHeight(r)) table->setRowHeight(r, m.RowHeight(r));
+      if (table->isRowHidden(r) != (r < fixed)) table->setRowHidden(r, r < fixed);
+      if (r < fixed || m.RowHeight(r) != kDefaultRowHeight) shaped = r + 1;
+    }
+  });
+  table->set_shaped_rows(shaped);
   ApplyColumnsAndSpans(table, m, m.rows());
   GridView* frozen = table->frozen();
-  for (int r = 0; r < fixed; ++r) {
-    frozen->setRowHeight(r, m.RowHeight(r));
-    fixed_height += m.RowHeight(r);
-  }
+  frozen->ResizeSections([&] {
+    for (int r = 0; r < fixed; ++r) {
+      frozen->setRowHeight(r, m.RowHeight(r));
+      fixed_height += m.RowHeight(r);
+    }
+  });
   ApplyColumnsAndSpans(frozen, m, fixed);
   table->FreezeRows(fixed, fixed_height);
+  table->LayOutNow();
 }
 
 // The cursor as the model has it.

@@ -161,6 +161,8 @@ class ScriptedPlatform : public Platform, public ui::Backend {
   const std::vector<std::string>& web_pages() const { return web_pages_; }
   const std::vector<FolderCall>& folder_requests() const { return folders_; }
   const std::vector<PrintCall>& prints() const { return prints_; }
+  // Forgets the prints recorded so far, pages and all (a long run keeps what it still reads).
+  void ForgetPrints() { prints_.clear(); }
   const std::vector<PopupCall>& popups() const { return popups_; }
   const std::vector<BalloonCall>& balloons() const { return balloons_; }
   int sounds_played() const { return sounds_; }

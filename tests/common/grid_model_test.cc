@@ -71,7 +71,7 @@ TEST(GridRanges, ClampedToTheGrid) {
   EXPECT_TRUE(g.SetAlignment(GridModel::MakeRange(3, 2), 3));
   EXPECT_EQ(g.Cell(3, 2)->format, 0x826);
   EXPECT_TRUE(g.SetAlignment(GridModel::MakeRange(3, 2), 1));
-  EXPECT_EQ(g.Cell(3, 2), nullptr);  // left-aligned and empty: blank again
+  EXPECT_EQ(g.Cell(3, 2), std::nullopt);  // left-aligned and empty: blank again
 }
 
 TEST(GridRanges, ClearCellsResetsEveryAttributeButTheAlignment) {
@@ -89,7 +89,7 @@ TEST(GridRanges, ClearCellsResetsEveryAttributeButTheAlignment) {
   const int32_t centred = g.Cell(1, 1)->format;
   EXPECT_TRUE(g.ClearCells(all));
   EXPECT_EQ(g.CellText(1, 1), "");
-  ASSERT_NE(g.Cell(2, 2), nullptr);
+  ASSERT_NE(g.Cell(2, 2), std::nullopt);
   EXPECT_EQ(g.Cell(2, 2)->format, centred);
   EXPECT_EQ(g.Cell(1, 1)->format, centred);
 }
@@ -100,7 +100,7 @@ TEST(GridRanges, FontsAndStyles) {
   EXPECT_TRUE(g.SetFontFace(r, "微软雅黑"));
   EXPECT_TRUE(g.SetFontSize(r, 23));
   EXPECT_TRUE(g.SetFontStyle(r, 3));
-  const GridFont& f = g.Cell(1, 2)->font;
+  const GridFont f = g.Cell(1, 2)->font;
   EXPECT_EQ(f.face, "微软雅黑");
   EXPECT_EQ(f.height, 23);
   EXPECT_EQ(f.weight, 700);
@@ -109,7 +109,7 @@ TEST(GridRanges, FontsAndStyles) {
   EXPECT_EQ(g.Cell(1, 2)->font.weight, 400);
   EXPECT_TRUE(g.Cell(1, 2)->font.underline);
   EXPECT_FALSE(g.SetFontStyle(r, 5));
-  EXPECT_EQ(g.Cell(0, 0), nullptr);
+  EXPECT_EQ(g.Cell(0, 0), std::nullopt);
 }
 
 TEST(GridMerges, JoinReplacesOverlappingMerges) {

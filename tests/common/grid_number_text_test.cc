@@ -9,6 +9,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "common/grid/grid_model.h"
 
@@ -78,6 +79,30 @@ TEST(GridNumberText, RandomBitPatternsShowAsPrintfWritesThem) {
   for (int i = 0; i < 20000; ++i) {
     const double amount = std::round(yuan(random) * 100) / 100;
     ASSERT_EQ(CellTextOf(amount), Printf("%.13g", amount)) << amount;
+  }
+}
+
+// Whole hundredths are written without printf: at the ends of their range, negative, a step
+// of the last bit either side of them, and whole numbers, they still show as printf does.
+TEST(GridNumberText, HundredthsAndTheirNeighboursShowAsPrintfWritesThem) {
+  std::mt19937_64 random(7);
+  std::vector<double> values = {0.01, 0.05, 0.1, 0.5, 0.99, 1.0, 1.01, 10.1, 100.001, 0.015, 0.005};
+  // Near the end of the range of whole hundredths, and past it.
+  for (double v : {99999999999.99, 1e11, 1e11 - 0.01, 1e11 + 0.01, 12345678901.23, 2147483647.0,
+                   5e10 + 0.07, 1e13, 1e12 + 0.5}) {
+    values.push_back(v);
+  }
+  std::uniform_int_distribution<long long> cents(-10'000'000'000'000LL, 10'000'000'000'000LL);
+  std::uniform_int_distribution<int> small(-100000, 100000);
+  for (int i = 0; i < 20000; ++i) {
+    values.push_back(static_cast<double>(cents(random)) / 100);
+    values.push_back(static_cast<double>(small(random)) / 100);
+  }
+  for (const double v : values) {
+    for (const double d : {v, -v, std::nextafter(v, 0.0), std::nextafter(v, 1e300),
+                           std::nextafter(-v, 0.0), std::nextafter(-v, -1e300)}) {
+      ASSERT_EQ(CellTextOf(d), Printf("%.13g", d)) << d;
+    }
   }
 }
 

@@ -110,8 +110,8 @@ TEST_F(GridOpsTest, FontsAndAlignmentCoverTheRangeOnly) {
     EXPECT_TRUE(SetGridAlignment(kGrid, 1, 1, 2, 2, 3));
     const GridModel& m = ui::Grid(kGrid);
     for (auto [r, c] : {std::pair{1, 1}, {1, 2}, {2, 1}, {2, 2}}) {
-      ASSERT_NE(m.Cell(r, c), nullptr);
-      const GridCell& cell = *m.Cell(r, c);
+      ASSERT_NE(m.Cell(r, c), std::nullopt);
+      const GridCell cell = *m.Cell(r, c);
       EXPECT_TRUE(cell.has_font);
       EXPECT_EQ(cell.font.face, "黑体");
       EXPECT_EQ(cell.font.height, 18);
@@ -119,8 +119,8 @@ TEST_F(GridOpsTest, FontsAndAlignmentCoverTheRangeOnly) {
       EXPECT_TRUE(cell.font.italic);
       EXPECT_EQ(cell.format & kTextAlignMask, 2);  // right
     }
-    EXPECT_EQ(m.Cell(3, 3), nullptr);
-    EXPECT_EQ(m.Cell(0, 1), nullptr);
+    EXPECT_EQ(m.Cell(3, 3), std::nullopt);
+    EXPECT_EQ(m.Cell(0, 1), std::nullopt);
   })) << failure_;
 }
 
@@ -137,7 +137,7 @@ TEST_F(GridOpsTest, FontStylesAndAlignments) {
     SetGridCellData(kGrid, 1, 1, kCellContent, Value(std::string("甲")));  // keeps the cell stored
     for (const Style& s : styles) {
       ASSERT_TRUE(SetGridFontStyle(kGrid, 1, 1, -1, -1, s.style));
-      const GridFont& f = ui::Grid(kGrid).Cell(1, 1)->font;
+      const GridFont f = ui::Grid(kGrid).Cell(1, 1)->font;
       EXPECT_EQ(f.weight, s.weight) << s.style;
       EXPECT_EQ(f.italic, s.italic) << s.style;
       EXPECT_EQ(f.underline, s.underline) << s.style;
@@ -155,7 +155,7 @@ TEST_F(GridOpsTest, ClearGridCellsIsClampedToTheGrid) {
     SetGridFontSize(kGrid, 2, 1, 4, 1, 30);
     EXPECT_TRUE(ClearGridCells(kGrid, 2, 1, 99, 99));
     EXPECT_EQ(GetGridCellData(kGrid, 1, 1), "1");
-    for (int r = 2; r < 5; ++r) EXPECT_EQ(ui::Grid(kGrid).Cell(r, 1), nullptr) << r;
+    for (int r = 2; r < 5; ++r) EXPECT_EQ(ui::Grid(kGrid).Cell(r, 1), std::nullopt) << r;
     EXPECT_TRUE(ClearGridCells(kGrid, -4, 1, 0, 1));  // clamped to row 0
     EXPECT_EQ(GetGridCellData(kGrid, 0, 1), "");
     EXPECT_TRUE(ClearGridCells(kGrid, 1, 1));  // one cell

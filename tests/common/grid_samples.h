@@ -50,21 +50,23 @@ inline GridModel RichGrid() {
   g.SetText(0, 0, "承租单位：北区");
   g.SetText(5, 3, "入库");
   g.SetText(11, 6, std::string(300, 'x'));
-  GridCell& value = g.MutableCell(6, 1);
-  value.value = 77;
-  value.picture = {0xFF, 0xD8, 0x00, 0x01};
+  g.EditCell(6, 1, [](GridCell& value) {
+    value.value = 77;
+    value.picture = {0xFF, 0xD8, 0x00, 0x01};
+  });
   g.SetFontFace(GridModel::MakeRange(1, 0, 2, 6), "微软雅黑");
   g.SetFontSize(GridModel::MakeRange(2, 0, 2, 6), 23);
   g.SetFontStyle(GridModel::MakeRange(7, 0, 7, 6), 3);
   g.SetAlignment(GridModel::MakeRange(3, 0, 10, 6), 2);
   g.SetReadOnly(GridModel::MakeRange(3, 2, 5, 2), true);
   g.SetBackground(GridModel::MakeRange(8, 3, 8, 4), 0xC0C0C0);
-  GridCell& props = g.MutableCell(9, 5);
-  props.colour_b = 0x0000FF;
-  props.property_d = 4;
-  props.property_e = 1;
-  props.flag_f = 1;
-  props.state = kCellFixedMark;
+  g.EditCell(9, 5, [](GridCell& props) {
+    props.colour_b = 0x0000FF;
+    props.property_d = 4;
+    props.property_e = 1;
+    props.flag_f = 1;
+    props.state = kCellFixedMark;
+  });
   g.settings.editable = false;
   g.settings.back_colour = 0x808080;
   g.settings.default_colour_a = 0xFFFFF0;

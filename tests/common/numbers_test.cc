@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
 #include <string>
 
 #include "common/text.h"
@@ -29,6 +30,24 @@ TEST(RoundNumberTest, HalvesGoAwayFromZero) {
     EXPECT_DOUBLE_EQ(RoundNumber(c.v, c.places), c.rounded) << c.v << " " << c.places;
   }
   EXPECT_EQ(RoundNumber(7.5), 8);
+}
+
+// The scale of each number of places is the power of ten pow gives: rounding through it
+// gives the same number, bit for bit, for every number of places.
+TEST(RoundNumberTest, ScalesAreThePowersOfTen) {
+  std::mt19937_64 random(5);
+  std::uniform_real_distribution<double> amounts(-1e7, 1e7);
+  for (int places = -25; places <= 25; ++places) {
+    const double scale = std::pow(10.0, std::abs(places));
+    for (int i = 0; i < 2000; ++i) {
+      const double v = amounts(random);
+      const double m = places >= 0 ? std::fabs(v) * scale : std::fabs(v) / scale;
+      double whole = 0;
+      const double up = std::modf(m + 1e-12, &whole) >= 0.5 ? whole + 1 : whole;
+      const double expected = std::copysign(places >= 0 ? up / scale : up * scale, v);
+      ASSERT_EQ(RoundNumber(v, places), expected) << v << " " << places;
+    }
+  }
 }
 
 TEST(RoundNumberTest, SpecialValuesPassThrough) {

@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 #include <iconv.h>
 
+#include <cstdlib>
+#include <cstring>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -194,6 +197,40 @@ TEST(ToNumberTest, Texts) {
   };
   for (const Case& c : cases) EXPECT_DOUBLE_EQ(ToNumber(c.text), c.number) << c.text;
   EXPECT_FLOAT_EQ(ToFloat("0.1"), 0.1f);
+}
+
+// Numbers are read as strtod reads them, bit for bit, also where strtod is not what reads
+// them: long fractions, large and small exponents, values beyond a double's range.
+TEST(ToNumberTest, ReadsAsStrtodReads) {
+  std::mt19937 random(3);
+  auto digits = [&](int n) {
+    std::string s;
+    for (int i = 0; i < n; ++i) s.push_back(static_cast<char>('0' + random() % 10));
+    return s;
+  };
+  std::vector<std::string> texts = {"1e400",
+                                    "-1e400",
+                                    "1e-400",
+                                    "4.9e-324",
+                                    "2.4703282292062328e-324",
+                                    "1.7976931348623157e308",
+                                    "1.7976931348623159e308",
+                                    "0.1",
+                                    "-0",
+                                    "+0.0",
+                                    "9007199254740993",
+                                    "123456789012345678901234567890"};
+  for (int i = 0; i < 20000; ++i) {
+    std::string t = (random() % 2 ? "-" : "") + digits(1 + random() % 20);
+    if (random() % 2) t += "." + digits(random() % 25);
+    if (random() % 3 == 0) t += "e" + std::to_string(static_cast<int>(random() % 700) - 350);
+    texts.push_back(t);
+  }
+  for (const std::string& t : texts) {
+    const double expected = std::strtod(t.c_str(), nullptr);
+    const double read = ToNumber(t);
+    ASSERT_EQ(std::memcmp(&read, &expected, sizeof read), 0) << t;
+  }
 }
 
 TEST(ToNumberTest, Values) {

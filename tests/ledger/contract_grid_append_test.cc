@@ -39,9 +39,9 @@ class ContractGridAppendTest : public LedgerWindowTest {
       ASSERT_EQ(shown.cols(), filled.cols()) << what;
       for (int r = 0; r < filled.rows(); ++r) {
         for (int c = 0; c < filled.cols(); ++c) {
-          const GridCell* a = shown.Cell(r, c);
-          const GridCell* b = filled.Cell(r, c);
-          ASSERT_EQ(a == nullptr, b == nullptr) << what << ": cell " << r << "," << c;
+          const std::optional<GridCell> a = shown.Cell(r, c);
+          const std::optional<GridCell> b = filled.Cell(r, c);
+          ASSERT_EQ(a == std::nullopt, b == std::nullopt) << what << ": cell " << r << "," << c;
           if (a) {
             ASSERT_EQ(*a, *b) << what << ": cell " << r << "," << c << " " << a->text;
           }

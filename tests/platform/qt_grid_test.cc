@@ -127,6 +127,71 @@ TEST_F(QtGridTest, ViewShowsTheModel) {
   EXPECT_EQ(table_->model()->rowCount(), 8);
 }
 
+// The writes of a batch reach the view when the batch ends, all of them: the new size, the
+// cells' texts, a merge and a font; until then the view keeps what it showed.
+TEST_F(QtGridTest, WritesInABatchShowWhenTheBatchEnds) {
+  {
+    GridWriteBatch batch(kGrid);
+    ClearGrid(kGrid);
+    SetGridRowCount(kGrid, 400);
+    for (int r = 1; r < 400; ++r) SetGridCellData(kGrid, r, 1, kCellContent, r * 1.5);
+    JoinGridCells(kGrid, 399, 2, 399, 3);
+    SetGridCellData(kGrid, 399, 2, kCellContent, std::string("合计"));
+    SetGridFontStyle(kGrid, 399, 0, 399, 3, 1);
+    EXPECT_EQ(GetGridRowCount(kGrid), 400);
+    EXPECT_EQ(table_->model()->rowCount(), 5);
+  }
+  EXPECT_EQ(table_->model()->rowCount(), 400);
+  Settle();
+  EXPECT_EQ(Shown(0, 1), QString());
+  EXPECT_EQ(Shown(2, 1), QString("3"));
+  EXPECT_EQ(Shown(399, 1), QString("598.5"));
+  EXPECT_EQ(Shown(399, 2), QString("合计"));
+  EXPECT_EQ(table_->columnSpan(399, 2), 2);
+  EXPECT_EQ(table_->columnSpan(4, 0), 1);
+  EXPECT_TRUE(At(399, 2).data(Qt::FontRole).value<QFont>().bold());
+  // Past the batch each write shows at once again.
+  SetGridRowCount(kGrid, 401);
+  EXPECT_EQ(table_->model()->rowCount(), 401);
+}
+
+// The view's rows keep the model's heights and hide the fixed rows (which the overlay shows)
+// as the model changes: heights read in far down, the fixed rows more and fewer, rows
+// dropped, cut off and added again.
+TEST_F(QtGridTest, RowHeightsAndHiddenRowsFollowTheModel) {
+  auto expect_as_model = [this](const char* when) {
+    Settle();
+    const GridModel& m = ui::Grid(kGrid);
+    ASSERT_EQ(table_->model()->rowCount(), m.rows()) << when;
+    for (int r = 0; r < m.rows(); ++r) {
+      const bool fixed = r < m.fixed_rows();
+      ASSERT_EQ(table_->isRowHidden(r), fixed) << when << ": row " << r;
+      if (!fixed) {
+        ASSERT_EQ(table_->rowHeight(r), m.RowHeight(r)) << when << ": row " << r;
+      }
+    }
+  };
+  auto set_height = [](int row, int height) {
+    ui::Grid(kGrid).SetRowHeight(row, height);
+    ui::GridTouched(kGrid);
+  };
+  SetGridRowCount(kGrid, 3000);
+  set_height(2500, 40);
+  set_height(10, 50);
+  expect_as_model("heights far down");
+  SetGridFixedRows(kGrid, 3);
+  expect_as_model("three fixed rows");
+  SetGridFixedRows(kGrid, 0);
+  expect_as_model("no fixed rows");
+  set_height(2500, kDefaultRowHeight);
+  DropGridRow(kGrid, 5);
+  expect_as_model("a row dropped above a tall one");
+  SetGridRowCount(kGrid, 100);
+  SetGridRowCount(kGrid, 3000);
+  SetGridFixedRows(kGrid, 2);
+  expect_as_model("rows cut off and added again");
+}
+
 // A font set larger than the rows are high (as the rent statement's) shows whole: one line
 // of it fits the row, and a larger text narrows to its column down to the grid's own font;
 // text at the grid's font keeps its size and offers its whole text when too wide.
@@ -144,6 +209,32 @@ TEST_F(QtGridTest, LargeCellFontsFitTheirRowsAndColumns) {
   SetGridCellData(kGrid, 3, 0, kCellContent, std::string("滨江路桥梁加固工程二期"));
   EXPECT_EQ(font(3, 0).pixelSize(), grid_font);
   EXPECT_EQ(At(3, 0).data(Qt::ToolTipRole).toString(), QString("滨江路桥梁加固工程二期"));
+}
+
+// The same text in the same font fits each room it is in: another column width, another
+// font or another text shows at its own size, also after the room changed.
+TEST_F(QtGridTest, FittedFontsFollowTheirRooms) {
+  auto pixels = [this](int r, int c) {
+    return At(r, c).data(Qt::FontRole).value<QFont>().pixelSize();
+  };
+  const std::string text = "滨江路桥梁加固工程";
+  SetGridFontSize(kGrid, 1, 0, 3, 3, 23);
+  SetGridCellData(kGrid, 1, 0, kCellContent, text);
+  SetGridCellData(kGrid, 1, 3, kCellContent, text);
+  SetGridCellData(kGrid, 2, 3, kCellContent, std::string("钢管"));
+  Settle();
+  const int narrow = pixels(1, 0), wide = pixels(1, 3);
+  EXPECT_LT(narrow, wide);
+  EXPECT_GT(pixels(2, 3), wide - 1);
+  SetGridColumnWidth(kGrid, 0, 150);
+  Settle();
+  EXPECT_EQ(pixels(1, 0), wide);
+  SetGridColumnWidth(kGrid, 0, kDefaultColumnWidth);
+  Settle();
+  EXPECT_EQ(pixels(1, 0), narrow);
+  SetGridFontSize(kGrid, 1, 0, 1, 0, ui::Grid(kGrid).default_font().height);
+  Settle();
+  EXPECT_EQ(pixels(1, 0), ui::Grid(kGrid).default_font().height);
 }
 
 TEST_F(QtGridTest, EditsGoThroughTheGridsUserActions) {

@@ -233,15 +233,15 @@ TEST_F(SettlementRunTest, TheBodyIsCentredTheFontSetAndTheClosingRowsLeftAlone) 
   Settle(Day(2015, 1, 1), Day(2015, 1, 31));
   Check([] {
     auto align = [](int r, int c) {
-      const GridCell* cell = Model().Cell(r, c);
-      return cell == nullptr ? -1 : cell->format & kTextAlignMask;
+      const std::optional<GridCell> cell = Model().Cell(r, c);
+      return cell == std::nullopt ? -1 : cell->format & kTextAlignMask;
     };
     EXPECT_EQ(align(3, 0), 1);
     EXPECT_EQ(align(4, 9), 1);
     EXPECT_EQ(align(5, 0), 0);
     for (int r = 0; r < 9; ++r) {
-      const GridCell* cell = Model().Cell(r, 0);
-      ASSERT_NE(cell, nullptr) << r;
+      const std::optional<GridCell> cell = Model().Cell(r, 0);
+      ASSERT_NE(cell, std::nullopt) << r;
       EXPECT_EQ(cell->font.height, 23) << r;
       EXPECT_EQ(cell->font.face, "微软雅黑") << r;
     }

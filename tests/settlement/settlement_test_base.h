@@ -111,8 +111,8 @@ class SettlementTest : public RunFolderTest {
   }
   static GridModel& Model() { return ui::Grid(W::高级表格1); }
   static bool Bold(int row, int col) {
-    const GridCell* c = Model().Cell(row, col);
-    return c != nullptr && c->has_font && c->font.weight >= 700;
+    const std::optional<GridCell> c = Model().Cell(row, col);
+    return c.has_value() && c->has_font && c->font.weight >= 700;
   }
   // The merge anchored at the cell, as "row1,col1-row2,col2", or "" when none.
   static std::string Merge(int row, int col) {

@@ -71,8 +71,8 @@ TEST_F(SettlementWindowTest, OpensWithTheDeductionHeadingOnAHundredRows) {
         110, 60, 145, 90, 145, 90, 100, 70, kDefaultColumnWidth, kDefaultColumnWidth};
     for (int c = 0; c < 10; ++c) EXPECT_EQ(Model().ColumnWidth(c), widths[c]) << c;
     EXPECT_EQ(Model().settings.page_options[0], 100);
-    const GridCell* cell = Model().Cell(99, 9);
-    ASSERT_NE(cell, nullptr);
+    const std::optional<GridCell> cell = Model().Cell(99, 9);
+    ASSERT_NE(cell, std::nullopt);
     EXPECT_EQ(cell->font.height, 23);
     EXPECT_EQ(cell->font.face, "微软雅黑");
   });

@@ -94,7 +94,7 @@ TEST_F(TallyStartupTest, TheDoubleLayoutTitlesLengthsAndCells) {
     EXPECT_EQ(grid.Kind(1)->type, 2);
     ASSERT_NE(grid.Kind(4), nullptr);
     EXPECT_EQ(grid.Kind(4)->type, 2);
-    ASSERT_NE(grid.Cell(5, 3), nullptr);
+    ASSERT_NE(grid.Cell(5, 3), std::nullopt);
     EXPECT_EQ(grid.Cell(5, 3)->colour_a, grid.settings.back_colour);
   });
   CloseQuietly();
