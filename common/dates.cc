@@ -153,7 +153,7 @@ std::string DateTimeToText(DateTime d, int format) {
   char text[96];
   char* end = text;
   auto part = [&end, &text](int v, const char (&unit)[4]) {
-    end = std::to_chars(end, text + sizeof text, v).ptr;
+    end = std::to_chars(end, text + sizeof text - 3, v).ptr;  // the unit always has room
     end = std::copy(unit, unit + 3, end);
   };
   format = std::clamp(format, 1, 3);
