@@ -9,6 +9,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <initializer_list>
 
 #include "common/grid/grid_ops.h"
 #include "common/text.h"
@@ -51,6 +52,13 @@ class ClerkInput : public qtapp::QtAppTest {
     PressKey(key);
     Settle();  // Return ends a cell's edit once the editor has seen the key
   }
+  // Each count typed and ended with Return, as a clerk goes down a column.
+  static void TypeCounts(std::initializer_list<const char*> counts) {
+    for (const char* count : counts) {
+      TypeKeys(count);
+      Press(Qt::Key_Return);
+    }
+  }
   // The contract's docket file written out and open, as the contract pick leaves it.
   void PickFirstContract() {
     ThreeContracts();
@@ -69,10 +77,7 @@ TEST_F(ClerkInput, TallyCountsGoInRowByRow) {
   ASSERT_TRUE(ui::GetChecked(T::DoubleLayoutOption));
   auto* grid = Widget<ui::Kind::kGrid, QTableView>(T::TallyGrid);
   ClickCell(grid, 1, 1);
-  TypeKeys("5");
-  Press(Qt::Key_Return);
-  TypeKeys("7");
-  Press(Qt::Key_Return);
+  TypeCounts({"5", "7"});
   EXPECT_EQ(GetGridCellData(T::TallyGrid, 1, 1), "5");
   EXPECT_EQ(GetGridCellData(T::TallyGrid, 2, 1), "7");
   EXPECT_EQ(GetGridCellData(T::TallyGrid, 1, 2), "4");  // 5 × 0.8 m
@@ -96,10 +101,7 @@ TEST_F(ClerkInput, TallyCountsTypedBeforeAnyClickAreKept) {
   OpenActive(TallyWindowDecl());
   auto* grid = Widget<ui::Kind::kGrid, QTableView>(T::TallyGrid);
   ASSERT_TRUE(grid->hasFocus());
-  TypeKeys("5");
-  Press(Qt::Key_Return);
-  TypeKeys("7");
-  Press(Qt::Key_Return);
+  TypeCounts({"5", "7"});
   EXPECT_EQ(GetGridCellData(T::TallyGrid, 1, 1), "5");
   EXPECT_EQ(GetGridCellData(T::TallyGrid, 2, 1), "7");
   EXPECT_EQ(GetGridCellData(T::TallyGrid, 1, 0), "0.8");
